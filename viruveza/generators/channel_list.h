@@ -1,0 +1,30 @@
+#pragma once
+// E400 channel selection: turns the record's channel table into the list of channels a writer
+// configures, and tells it whether one call, a loop or one call per channel fits the list.
+
+#include "viruveza/generators/device_setup.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace doz::generators {
+
+// Values of `DeviceSetup::channelPattern`.
+inline constexpr std::int16_t EachChannelSet = 0;
+inline constexpr std::int16_t ConsecutiveAlike = 1;
+inline constexpr std::int16_t AllLikeFirst = 2;
+
+struct ChannelList {
+    std::vector<std::uint16_t> channels; // ascending channel numbers; empty when none is enabled
+    bool mixedSettings = false;          // two neighbours in the list have different settings
+};
+
+// With `channelCount` 1 the record is left as it is and the list holds `channel` alone.
+// Otherwise the first `tableSize` entries are scanned: `channelCount` becomes the number of
+// enabled entries, `channel` the first of them (unchanged when none is), and `channelPattern`,
+// unless it is AllLikeFirst, becomes ConsecutiveAlike or EachChannelSet.
+ChannelList NormaliseAiChannels(DeviceSetup& record, std::size_t tableSize);
+ChannelList NormaliseAoChannels(DeviceSetup& record, std::size_t tableSize);
+
+} // namespace doz::generators
