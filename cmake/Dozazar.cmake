@@ -43,19 +43,24 @@ function(doz_add_component folder)
 endfunction()
 
 # doz_add_test(NAME SOURCES ... LIBS ... [QT]) builds one GoogleTest runner and registers
-# its tests with CTest. QT runs them on the offscreen platform.
+# its tests with CTest. QT gives the runner an application object and the offscreen platform.
 function(doz_add_test name)
   cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  set(env "DOZ_SOURCE_DIR=${PROJECT_SOURCE_DIR}" "DOZ_BINARY_DIR=${PROJECT_BINARY_DIR}")
   if(T_QT)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    target_link_libraries(${name} PRIVATE ${T_LIBS} doz_qt_test_main GTest::gtest GTest::gmock)
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  endif()
+  # One value per property: the discovery script splits lists apart.
+  set(props ENVIRONMENT "DOZ_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(T_QT)
+    list(APPEND props ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen")
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "${env}"
+    PROPERTIES ${props}
     DISCOVERY_TIMEOUT 60)
 endfunction()
 

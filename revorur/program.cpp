@@ -1,0 +1,28 @@
+#include "program.h"
+
+#include "common/platform/single_instance.h"
+#include "revorur/shell/main_form.h"
+#include "revorur/shell/revorur_application.h"
+
+namespace doz::revorur {
+
+int RunRevorur(int argc, char** argv) {
+    platform::SingleInstanceLock lock("Revorur");
+    if (lock.state() == platform::SingleInstanceLock::State::Failed)
+        return -1;
+    if (lock.state() == platform::SingleInstanceLock::State::AlreadyRunning)
+        return 0;
+
+    shell::RevorurApplication app(argc, argv);
+    try {
+        shell::TForm1 form;
+        form.FormCreate(QCoreApplication::applicationFilePath().toStdString());
+        form.showMaximized();
+        app.exec();
+    } catch (...) {
+        shell::ShowCurrentException();
+    }
+    return 0;
+}
+
+} // namespace doz::revorur

@@ -1,0 +1,22 @@
+#pragma once
+// The record behind every node of the three device trees, kept in the item's RecordRole.
+
+#include <QMetaType>
+
+#include <cstdint>
+
+namespace doz::shell {
+
+enum NodeKind { RootNode = 0, CategoryNode = 1, CardNode = 2, VirtualDeviceNode = 3, AliasInfoNode = 4 };
+
+struct NodeRecord {
+    int kind = RootNode;
+    int category = 0;
+    int typeCode = 0;
+    std::int16_t cardNumber = -1;
+    std::uint16_t driverCardType = 0; // card type as the E400 driver library counts it
+};
+
+} // namespace doz::shell
+
+Q_DECLARE_METATYPE(doz::shell::NodeRecord)

@@ -1,0 +1,18 @@
+#pragma once
+// How the main window's tree items keep their picture index and their record.
+
+#include "image_lists.h"
+
+#include <QTreeWidgetItem>
+
+namespace doz::shell {
+
+inline constexpr int PictureRole = Qt::UserRole + 1;
+inline constexpr int RecordRole = Qt::UserRole + 2;
+
+// Sets the item's picture index and shows that picture; an index past the list shows none
+// but is kept, since the index doubles as the item's state.
+void SetNodePicture(QTreeWidgetItem* item, const ImageList& images, int picture);
+int NodePicture(const QTreeWidgetItem* item);
+
+} // namespace doz::shell

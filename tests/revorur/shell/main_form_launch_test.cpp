@@ -1,0 +1,65 @@
+// Programs and pages the main window's menus start.
+
+#include "common/ui/testing/recording_launcher.h"
+#include "main_form_fixture.h"
+
+#include <QAction>
+
+namespace doz::shell {
+namespace {
+
+using testing::MainFormTest;
+
+class MenuLaunchTest : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        writeHive("REGEDIT4\n\n[HKEY_CLASSES_ROOT\\http\\shell\\open\\command]\n"
+                  "@=\"\\\"C:\\\\Web\\\\browser.exe\\\" \\\"%1\\\"\"\n");
+        form->FormCreate("/opt/dz/Revorur");
+    }
+    ui::testing::ScopedLauncher launcher;
+};
+
+TEST_F(MenuLaunchTest, HelpAndQuestionMenusOpenPagesInTheBrowser) {
+    form->menuTechnicalSupport->trigger();
+    form->Menu_Dozazar->trigger();
+    form->menuCustomerFeedback->trigger();
+    ASSERT_EQ(launcher.requests.size(), 3u);
+    EXPECT_EQ(launcher.requests[0].arguments,
+              std::vector<std::string>{"/opt/dz/Content/TechnicalSupportPage.mht"});
+    for (const auto& r : launcher.requests)
+        EXPECT_EQ(r.program, launcher.requests[0].program);
+    EXPECT_NE(launcher.requests[1].arguments[0].find("http"), std::string::npos);
+    EXPECT_NE(launcher.requests[1].arguments[0], launcher.requests[2].arguments[0]);
+}
+
+TEST_F(MenuLaunchTest, SystemDeviceManagerAndVideoTutorials) {
+    form->menuSystemDeviceManager->trigger();
+    ASSERT_EQ(launcher.requests.size(), 1u);
+    EXPECT_EQ(launcher.requests[0].program, "mmc.exe");
+    EXPECT_EQ(launcher.requests[0].arguments, std::vector<std::string>{"devmgmt.msc"});
+
+    form->menuVideoTutorials->trigger();
+    EXPECT_EQ(launcher.requests.size(), 1u) << "video tutorials do nothing";
+}
+
+TEST_F(MenuLaunchTest, MenuItemsOfOtherManagersRunTheirRegisteredActions) {
+    std::vector<QString> ran;
+    for (const char* name : {"menuTaskFolder", "menuSystemInformation", "menuAbout"})
+        form->SetFunctionAction(name, [&ran, name] { ran.push_back(name); });
+    form->menuTaskFolder->trigger();
+    form->menuSystemInformation->trigger();
+    form->menuAbout->trigger();
+    EXPECT_EQ(ran, (std::vector<QString>{"menuTaskFolder", "menuSystemInformation", "menuAbout"}));
+}
+
+TEST_F(MenuLaunchTest, ExitClosesTheWindow) {
+    form->show();
+    ASSERT_TRUE(form->isVisible());
+    form->menuExit->trigger();
+    EXPECT_FALSE(form->isVisible());
+}
+
+} // namespace
+} // namespace doz::shell
