@@ -1,0 +1,59 @@
+#include "revorur/shell/content/page_location.h"
+
+#include "mime_samples.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace doz::revorur {
+namespace {
+
+TEST(PageTarget, ConvertsBackslashesAndSplitsTheAnchor) {
+    const PageTarget target =
+        parsePageTarget("C:\\Program Files\\Revorur\\Content\\SW_HardwareSupportList.htm"
+                        "#ComponentwareActiveXControl");
+    EXPECT_EQ(target.path, QStringLiteral("C:/Program Files/Revorur/Content/SW_HardwareSupportList.htm"));
+    EXPECT_EQ(target.anchor, QStringLiteral("ComponentwareActiveXControl"));
+}
+
+TEST(PageTarget, AcceptsFileUrlsAndTargetsWithoutAnchor) {
+    const PageTarget url = parsePageTarget("file:///opt/revorur/Content/A120.mht#top");
+    EXPECT_EQ(url.path, QStringLiteral("/opt/revorur/Content/A120.mht"));
+    EXPECT_EQ(url.anchor, QStringLiteral("top"));
+    const PageTarget plain = parsePageTarget("  /opt/revorur/Content/A120.mht ");
+    EXPECT_EQ(plain.path, QStringLiteral("/opt/revorur/Content/A120.mht"));
+    EXPECT_TRUE(plain.anchor.isEmpty());
+    EXPECT_TRUE(parsePageTarget("").path.isEmpty());
+}
+
+TEST(PageTarget, KeepsAHashThatBelongsToAFileName) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Notes#2.htm");
+    test::writeFile(file, "<p>x</p>");
+    EXPECT_EQ(parsePageTarget(file).path, file);
+    EXPECT_EQ(parsePageTarget(dir.filePath("a#b/c.htm")).path, dir.filePath("a#b/c.htm"));
+}
+
+TEST(PageFile, MatchesNamesWithoutCaseAsWindowsDoes) {
+    QTemporaryDir dir;
+    test::writeFile(dir.filePath("Content/M610.mht"), "x");
+    EXPECT_EQ(findPageFile(dir.filePath("Content/M610.mht")), dir.filePath("Content/M610.mht"));
+    EXPECT_EQ(findPageFile(dir.filePath("content/m610.MHT")), dir.filePath("Content/M610.mht"));
+    EXPECT_TRUE(findPageFile(dir.filePath("Content/M620.mht")).isEmpty());
+    EXPECT_TRUE(findPageFile(dir.filePath("Content")).isEmpty()); // a folder is no page
+}
+
+TEST(PageFile, ReadsAtMostTheLimit) {
+    QTemporaryDir dir;
+    QFile huge(dir.filePath("huge.htm"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(kMaxPageBytes + 4096));
+    huge.close();
+    EXPECT_EQ(readPageBytes(huge.fileName()).size(), kMaxPageBytes);
+    EXPECT_TRUE(readPageBytes(dir.filePath("none.htm")).isEmpty());
+}
+
+} // namespace
+} // namespace doz::revorur
