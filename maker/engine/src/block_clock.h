@@ -1,0 +1,28 @@
+// Real-time schedule of a stream of equal blocks (data blocks, timer ticks): block k is due
+// when its last sample has been taken, k + 1 periods after the start.
+#pragma once
+
+#include "task_runner.h"
+
+#include <cstdint>
+
+namespace radezuvi {
+
+class BlockClock {
+public:
+    BlockClock(Clock::time_point start, double periodSeconds);
+
+    Clock::time_point due(std::uint64_t block) const;
+
+    // The block after `block`; when the consumer has fallen more than the allowance behind, the
+    // block due now instead, with skipped set (the blocks between are lost, as on a card whose
+    // buffer overflows).
+    std::uint64_t next(std::uint64_t block, Clock::time_point now, bool& skipped) const;
+
+private:
+    Clock::time_point start_;
+    double period_;
+    Clock::duration allowance_;
+};
+
+} // namespace radezuvi
