@@ -2,6 +2,7 @@
 
 #include "content_rules.h"
 #include "default_browser.h"
+#include "device_entry_count.h"
 #include "node_record.h"
 #include "notebook.h"
 #include "revorur/shell/content/content_pane.h"
@@ -40,6 +41,7 @@ TForm1::TForm1(QWidget* parent)
     resize(1106, 891);
     setMinimumSize(800, 600);
 
+    hooks.deviceEntryCount = EngineDeviceEntryCount;
     showPopup = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
     startDrag = [](QTreeWidget* tree) {
         auto* drag = new QDrag(tree);

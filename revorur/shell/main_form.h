@@ -34,7 +34,8 @@ namespace doz::shell {
 // Mime type of a tree item dragged onto a function button; the data is the tree's name.
 inline constexpr const char* TreeDragMimeType = "application/x-revorur-tree-item";
 
-// What the managers fill in: the engine's device count and the tree builders of start-up.
+// What start-up asks of the managers: the engine's device count (the engine by default) and
+// the tree builders.
 struct ManagerHooks {
     std::function<int()> deviceEntryCount;
     std::function<void()> buildAllDeviceTree;

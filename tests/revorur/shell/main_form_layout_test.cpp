@@ -1,6 +1,7 @@
 // The main window as it stands after construction and start-up.
 
 #include "main_form_fixture.h"
+#include "maker/engine/radezuvi_engine.h"
 #include "revorur/shell/content/content_pane.h"
 
 #include <QAction>
@@ -202,6 +203,15 @@ TEST_F(MainFormTest, StartUpNavigatesThePanesAndRunsTheManagersInOrder) {
               "/opt/dozazar/Content/HW_SoftwareSelectionGuide.mht");
     EXPECT_EQ(form->CppWebBrowser_Software->currentTarget(),
               "/opt/dozazar/Content/SW_SoftwareProductPage.htm");
+}
+
+TEST_F(MainFormTest, DeviceCountComesFromTheEngineByDefault) {
+    form->FormCreate("/opt/dozazar/Revorur");
+    ASSERT_GT(form->DeviceEntryCount, 1) << "at least the virtual device and one card model";
+    int cards = 0;
+    for (int entry = 0; entry < form->DeviceEntryCount; ++entry)
+        EXPECT_NE(GetTaskDeviceListFN(-1, entry, &cards), nullptr) << entry;
+    EXPECT_EQ(GetTaskDeviceListFN(-1, form->DeviceEntryCount, &cards), nullptr) << "the count ends the list";
 }
 
 TEST_F(MainFormTest, WithoutTheEngineKeyTheAliasViewIsOff) {
