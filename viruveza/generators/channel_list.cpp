@@ -55,4 +55,31 @@ ChannelList NormaliseAoChannels(DeviceSetup& record, std::size_t tableSize) {
     return Normalise(record, std::span<const AoChannelSetting>(record.aoChannels), tableSize, AoKey);
 }
 
+E465ChannelList NormaliseE465Channels(DeviceSetup& record, std::size_t firstEntry, std::size_t endEntry) {
+    constexpr std::uint16_t FirstGroupBChannel = 4;
+    E465ChannelList list;
+    for (std::size_t i = firstEntry; i < std::min(endEntry, AoChannelEntries); ++i) {
+        if (!record.aoChannels[i].enabled)
+            continue;
+        list.channels.push_back(static_cast<std::uint16_t>(i));
+        ++(i < FirstGroupBChannel ? list.groupA : list.groupB);
+    }
+    if (record.channelCount == 1 && !list.channels.empty())
+        record.channel = list.channels.front();
+    if (record.channelPattern == AllLikeFirst)
+        return list;
+    record.channelPattern = ConsecutiveAlike;
+    const std::size_t pairs = std::min<std::size_t>(record.channelCount, list.channels.size());
+    for (std::size_t k = 1; k < pairs; ++k) {
+        const std::uint16_t previous = list.channels[k - 1];
+        const std::uint16_t current = list.channels[k];
+        if (current != previous + 1u ||
+            AoKey(record.aoChannels[previous]) != AoKey(record.aoChannels[current])) {
+            record.channelPattern = EachChannelSet;
+            break;
+        }
+    }
+    return list;
+}
+
 } // namespace doz::generators

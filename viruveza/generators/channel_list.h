@@ -27,4 +27,16 @@ struct ChannelList {
 ChannelList NormaliseAiChannels(DeviceSetup& record, std::size_t tableSize);
 ChannelList NormaliseAoChannels(DeviceSetup& record, std::size_t tableSize);
 
+// The E465 waveform's own selection over the AO entries [firstEntry, endEntry) of its running
+// mode. `channelCount` is kept; with `channelCount` 1, `channel` becomes the first enabled
+// entry. Unless it is AllLikeFirst, `channelPattern` becomes ConsecutiveAlike, or
+// EachChannelSet when one of the first `channelCount` - 1 neighbour pairs is not consecutive or
+// differs in its settings.
+struct E465ChannelList {
+    std::vector<std::uint16_t> channels; // enabled entries in ascending order
+    std::uint16_t groupA = 0;            // enabled entries below 4
+    std::uint16_t groupB = 0;            // enabled entries from 4 up
+};
+E465ChannelList NormaliseE465Channels(DeviceSetup& record, std::size_t firstEntry, std::size_t endEntry);
+
 } // namespace doz::generators

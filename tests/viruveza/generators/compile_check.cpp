@@ -2,6 +2,8 @@
 
 #include "process_runner.h"
 
+#include <utility>
+
 namespace doz::generators::testing {
 
 std::string WrapFragment(std::string_view fragment) {
@@ -20,13 +22,40 @@ std::string WrapFragment(std::string_view fragment) {
     return fileScope + "\nvoid GeneratedFragment(void)\n{\n" + statements + "}\n";
 }
 
+namespace {
+
+// What the templates leave for the programmer to write, and what the check compiles instead.
+constexpr std::pair<std::string_view, std::string_view> UserPlaceholders[] = {
+    {"while (//here to add the condition to continue the acquisition);", "while (0);"},
+};
+
+bool AllocatesWithNew(std::string_view fragment) {
+    return fragment.find(" = new ") != std::string_view::npos;
+}
+
+} // namespace
+
+std::string FillUserPlaceholders(std::string_view fragment) {
+    std::string filled(fragment);
+    for (const auto& [placeholder, standIn] : UserPlaceholders)
+        for (std::size_t at = filled.find(placeholder); at != std::string::npos;
+             at = filled.find(placeholder, at + standIn.size()))
+            filled.replace(at, placeholder.size(), standIn);
+    return filled;
+}
+
 CompileOutcome CompileFragment(std::string_view fragment) {
     ScratchDir scratch;
     const std::string source = scratch.file("fragment.c");
-    const std::string wrapped = WrapFragment(fragment);
+    const std::string wrapped = WrapFragment(FillUserPlaceholders(fragment));
     WriteFile(source, wrapped);
+    // As C++ the C idiom `char *file_name = "..."` stays allowed.
     const ProcessResult run =
-        RunProcess({"cc", "-fsyntax-only", "-Wall", "-Werror", "-I", DRIVER_HEADERS_DIR, "-x", "c", source});
+        AllocatesWithNew(fragment)
+            ? RunProcess({"c++", "-fsyntax-only", "-Wall", "-Werror", "-Wno-write-strings", "-I",
+                          DRIVER_HEADERS_DIR, "-x", "c++", source})
+            : RunProcess(
+                  {"cc", "-fsyntax-only", "-Wall", "-Werror", "-I", DRIVER_HEADERS_DIR, "-x", "c", source});
     CompileOutcome outcome;
     outcome.compiled = run.exitCode == 0;
     if (!outcome.compiled)

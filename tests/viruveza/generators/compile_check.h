@@ -16,7 +16,13 @@ struct CompileOutcome {
     std::string report; // the compiler's messages and the wrapped source, when it failed
 };
 
-// `cc -fsyntax-only -Wall -Werror` on the wrapped fragment.
+// `cc -fsyntax-only -Wall -Werror` on the wrapped fragment. Two things in a fragment are not C:
+// the placeholders the templates leave for the programmer (a loop condition written as a comment)
+// are first filled with a neutral stand-in, and a fragment that allocates with `new` (the D260's
+// ring of buffers) is compiled as C++.
 CompileOutcome CompileFragment(std::string_view fragment);
+
+// The fragment with its user placeholders filled in.
+std::string FillUserPlaceholders(std::string_view fragment);
 
 } // namespace doz::generators::testing
