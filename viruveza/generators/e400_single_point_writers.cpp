@@ -60,9 +60,10 @@ void WriteSeveralAiChannels(CodeWriter& writer, const ChannelList& list) {
     writer.errCheck();
     if (!raw) {
         if (record.channelPattern == EachChannelSet && list.mixedSettings) {
-            for (std::uint16_t channel : list.channels) {
-                writer.putf("\terr = R4A_AI_VoltScale(cardID, %s, AdValArray[vi], &AdVoltArray[vi]);\n",
-                            AiRangeName(record, channel));
+            // Each channel converts its own element of the scan (position k in the list).
+            for (std::size_t k = 0; k < list.channels.size(); ++k) {
+                writer.putf("\terr = R4A_AI_VoltScale(cardID, %s, AdValArray[%zu], &AdVoltArray[%zu]);\n",
+                            AiRangeName(record, list.channels[k]), k, k);
                 writer.negCheck();
             }
         } else {
