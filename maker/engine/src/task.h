@@ -60,6 +60,8 @@ private:
 
     // The helpers below expect mutex_ to be held.
     std::int32_t openLocked();
+    // A single-point call of this kind can run: the card is open and a channel is enabled.
+    std::int32_t readyForIoLocked(OperationKind kind);
     std::int32_t configLocked();
     std::int32_t checkRates() const;
     std::int32_t checkGenerator() const;

@@ -23,19 +23,23 @@ bool validWidth(std::uint32_t width) {
 
 } // namespace
 
+std::int32_t Task::readyForIoLocked(OperationKind kind) {
+    if (!isKind(kind)) {
+        return RADEZUVI_ERR_OPERATION;
+    }
+    if (const auto result = openLocked(); result != RADEZUVI_OK) {
+        return result;
+    }
+    return definition_.channels.empty() ? RADEZUVI_ERR_NO_CHANNEL : RADEZUVI_OK;
+}
+
 std::int32_t Task::readAnalog(double* values) {
     if (!values) {
         return RADEZUVI_ERR_ARGUMENT;
     }
-    if (!isKind(OperationKind::AnalogPolling)) {
-        return RADEZUVI_ERR_OPERATION;
-    }
     std::lock_guard lock(mutex_);
-    if (const auto result = openLocked(); result != RADEZUVI_OK) {
+    if (const auto result = readyForIoLocked(OperationKind::AnalogPolling); result != RADEZUVI_OK) {
         return result;
-    }
-    if (definition_.channels.empty()) {
-        return RADEZUVI_ERR_NO_CHANNEL;
     }
     if (card_->fault(FaultKind::ReadFails, definition_.operation)) {
         return RADEZUVI_ERR_FAULT;
@@ -56,15 +60,9 @@ std::int32_t Task::readAnalog(double* values) {
 }
 
 std::int32_t Task::writeAnalog(double value) {
-    if (!isKind(OperationKind::AnalogWrite)) {
-        return RADEZUVI_ERR_OPERATION;
-    }
     std::lock_guard lock(mutex_);
-    if (const auto result = openLocked(); result != RADEZUVI_OK) {
+    if (const auto result = readyForIoLocked(OperationKind::AnalogWrite); result != RADEZUVI_OK) {
         return result;
-    }
-    if (definition_.channels.empty()) {
-        return RADEZUVI_ERR_NO_CHANNEL;
     }
     for (const int channel : definition_.channels) {
         if (const Fault* fault = card_->fault(FaultKind::WriteReturns, definition_.operation, channel)) {
@@ -92,15 +90,9 @@ std::int32_t Task::readPort(std::uint32_t* value) {
     if (!value) {
         return RADEZUVI_ERR_ARGUMENT;
     }
-    if (!isKind(OperationKind::DigitalRead)) {
-        return RADEZUVI_ERR_OPERATION;
-    }
     std::lock_guard lock(mutex_);
-    if (const auto result = openLocked(); result != RADEZUVI_OK) {
+    if (const auto result = readyForIoLocked(OperationKind::DigitalRead); result != RADEZUVI_OK) {
         return result;
-    }
-    if (definition_.channels.empty()) {
-        return RADEZUVI_ERR_NO_CHANNEL;
     }
     const int channel = definition_.channels.front();
     const int width = caps().portWidth;
@@ -114,15 +106,9 @@ std::int32_t Task::readPort(std::uint32_t* value) {
 }
 
 std::int32_t Task::writePort(std::uint32_t value) {
-    if (!isKind(OperationKind::DigitalWrite)) {
-        return RADEZUVI_ERR_OPERATION;
-    }
     std::lock_guard lock(mutex_);
-    if (const auto result = openLocked(); result != RADEZUVI_OK) {
+    if (const auto result = readyForIoLocked(OperationKind::DigitalWrite); result != RADEZUVI_OK) {
         return result;
-    }
-    if (definition_.channels.empty()) {
-        return RADEZUVI_ERR_NO_CHANNEL;
     }
     const int channel = definition_.channels.front();
     const int width = caps().portWidth;
@@ -198,15 +184,9 @@ std::int32_t Task::counterValue(std::uint32_t* value) {
     if (!value) {
         return RADEZUVI_ERR_ARGUMENT;
     }
-    if (!isKind(OperationKind::EventCounter)) {
-        return RADEZUVI_ERR_OPERATION;
-    }
     std::lock_guard lock(mutex_);
-    if (const auto result = openLocked(); result != RADEZUVI_OK) {
+    if (const auto result = readyForIoLocked(OperationKind::EventCounter); result != RADEZUVI_OK) {
         return result;
-    }
-    if (definition_.channels.empty()) {
-        return RADEZUVI_ERR_NO_CHANNEL;
     }
     if (card_->fault(FaultKind::ReadFails, definition_.operation, definition_.channels.front())) {
         return RADEZUVI_ERR_FAULT;

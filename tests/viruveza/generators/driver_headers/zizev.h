@@ -15,7 +15,7 @@ typedef double F64;
 typedef unsigned char BOOLEAN;
 
 /* The Windows declarations that the driver header brings in */
-typedef void *HANDLE;
+typedef void* HANDLE;
 typedef long LRESULT;
 #define CALLBACK
 #define INFINITE 0xFFFFFFFF
@@ -288,8 +288,8 @@ U32 WaitForSingleObject(HANDLE hHandle, U32 dwMilliseconds);
 I16 Register_Card(U16 CardType, U16 card_num);
 I16 Release_Card(U16 CardNumber);
 
-I16 AI_ReadChannel(U16 CardNumber, U16 Channel, U16 AdRange, U16 *Value);
-I16 AI_VReadChannel(U16 CardNumber, U16 Channel, U16 AdRange, F64 *voltage);
+I16 AI_ReadChannel(U16 CardNumber, U16 Channel, U16 AdRange, U16* Value);
+I16 AI_VReadChannel(U16 CardNumber, U16 Channel, U16 AdRange, F64* voltage);
 I16 AI_M660_Config(U16 CardNumber, U16 ModeCtrl, U16 FunCtrl, U16 BurstNumber, U16 PostCount);
 I16 AI_M650_Config(U16 CardNumber, U16 ConfigCtrl, U16 TrigCtrl, U32 PostCnt, U32 MCnt, U16 ReTrgCnt);
 
@@ -301,7 +301,7 @@ I16 AO_M620_Config(U16 CardNumber, U16 Channel, F64 RefVoltage);
 I16 AO_VWriteChannel(U16 CardNumber, U16 Channel, F64 Voltage);
 
 /* Buffers are typed by card and width: the calls take any element type. */
-I16 AI_InitialMemoryAllocated(U16 CardNumber, U32 *MemSize);
+I16 AI_InitialMemoryAllocated(U16 CardNumber, U32* MemSize);
 I16 AI_AsyncDblBufferMode(U16 CardNumber, BOOLEAN Enable);
 I16 AI_M610_Config(U16 CardNumber, U16 TrigSource, U16 PreTrigEn, U16 TraceCnt);
 I16 AI_M620_Config(U16 CardNumber, U16 TrigSource);
@@ -310,71 +310,71 @@ I16 AI_M640_Config(U16 CardNumber, U16 TrigSource);
 I16 AI_S720_Config(U16 CardNumber, U16 TrgMode, U16 TrgSource, U16 TrgSlope, U16 ClkSel, U16 TrgLevel,
                    U32 PostCount);
 I16 AI_M650_CounterInterval(U16 CardNumber, U32 ScanIntrv, U32 SampIntrv);
-I16 AI_ContReadChannel(U16 CardNumber, U16 Channel, U16 AdRange, void *Buffer, U32 ReadCount, F64 SampleRate,
+I16 AI_ContReadChannel(U16 CardNumber, U16 Channel, U16 AdRange, void* Buffer, U32 ReadCount, F64 SampleRate,
                        U16 SyncMode);
-I16 AI_ContReadChannelToFile(U16 CardNumber, U16 Channel, U16 AdRange, char *FileName, U32 ReadCount,
+I16 AI_ContReadChannelToFile(U16 CardNumber, U16 Channel, U16 AdRange, char* FileName, U32 ReadCount,
                              F64 SampleRate, U16 SyncMode);
-I16 AI_ContScanChannels(U16 CardNumber, U16 Channel, U16 AdRange, void *Buffer, U32 ReadCount, F64 SampleRate,
+I16 AI_ContScanChannels(U16 CardNumber, U16 Channel, U16 AdRange, void* Buffer, U32 ReadCount, F64 SampleRate,
                         U16 SyncMode);
-I16 AI_ContScanChannelsToFile(U16 CardNumber, U16 Channel, U16 AdRange, char *FileName, U32 ReadCount,
+I16 AI_ContScanChannelsToFile(U16 CardNumber, U16 Channel, U16 AdRange, char* FileName, U32 ReadCount,
                               F64 SampleRate, U16 SyncMode);
-I16 AI_AsyncDblBufferHalfReady(U16 CardNumber, BOOLEAN *HalfReady, BOOLEAN *StopFlag);
-I16 AI_AsyncDblBufferTransfer(U16 CardNumber, void *Buffer);
-I16 AI_AsyncCheck(U16 CardNumber, BOOLEAN *Stopped, U32 *AccessCnt);
-I16 AI_AsyncClear(U16 CardNumber, U32 *AccessCnt);
-I16 AI_ContVScale(U16 CardNumber, U16 AdRange, void *Buffer, F64 *VoltageArray, I32 Count);
+I16 AI_AsyncDblBufferHalfReady(U16 CardNumber, BOOLEAN* HalfReady, BOOLEAN* StopFlag);
+I16 AI_AsyncDblBufferTransfer(U16 CardNumber, void* Buffer);
+I16 AI_AsyncCheck(U16 CardNumber, BOOLEAN* Stopped, U32* AccessCnt);
+I16 AI_AsyncClear(U16 CardNumber, U32* AccessCnt);
+I16 AI_ContVScale(U16 CardNumber, U16 AdRange, void* Buffer, F64* VoltageArray, I32 Count);
 
 I16 DIO_PortConfig(U16 CardNumber, U16 Port, U16 Direction);
-I16 DI_ReadPort(U16 CardNumber, U16 Port, void *Value);
-I16 DI_ReadLine(U16 CardNumber, U16 Port, U16 Line, void *State);
+I16 DI_ReadPort(U16 CardNumber, U16 Port, void* Value);
+I16 DI_ReadLine(U16 CardNumber, U16 Port, U16 Line, void* State);
 I16 DO_WritePort(U16 CardNumber, U16 Port, U32 Value);
 I16 DO_WriteLine(U16 CardNumber, U16 Port, U16 Line, U16 State);
-I16 DO_ReadPort(U16 CardNumber, U16 Port, void *Value);
-I16 DO_ReadLine(U16 CardNumber, U16 Port, U16 Line, void *State);
+I16 DO_ReadPort(U16 CardNumber, U16 Port, void* Value);
+I16 DO_ReadLine(U16 CardNumber, U16 Port, U16 Line, void* State);
 
-I16 DI_InitialMemoryAllocated(U16 CardNumber, U32 *MemSize);
+I16 DI_InitialMemoryAllocated(U16 CardNumber, U32* MemSize);
 I16 DI_D210_Config(U16 CardNumber, U16 TrigSource, U16 WaitStatus, U16 TrigPolarity, U16 I_REQ_Polarity);
 I16 DI_D260B_Config(U16 CardNumber, U16 PortWidth, U16 TrigSource, U16 WaitStatus, U16 Terminator,
                     U16 I_Cntrl_Pol, BOOLEAN ClearFifo, BOOLEAN DisableDI);
 I16 DI_AsyncDblBufferMode(U16 CardNumber, BOOLEAN Enable);
-I16 DI_ContReadPort(U16 CardNumber, U16 Port, void *Buffer, U32 ReadCount, F64 SampleRate, U16 SyncMode);
-I16 DI_ContReadPortToFile(U16 CardNumber, U16 Port, char *FileName, U32 ReadCount, F64 SampleRate,
+I16 DI_ContReadPort(U16 CardNumber, U16 Port, void* Buffer, U32 ReadCount, F64 SampleRate, U16 SyncMode);
+I16 DI_ContReadPortToFile(U16 CardNumber, U16 Port, char* FileName, U32 ReadCount, F64 SampleRate,
                           U16 SyncMode);
-I16 DI_AsyncDblBufferHalfReady(U16 CardNumber, BOOLEAN *HalfReady);
-I16 DI_AsyncDblBufferTransfer(U16 CardNumber, void *Buffer);
-I16 DI_ContMultiBufferSetup(U16 CardNumber, void *Buffer, U32 ReadCount, U16 *BufferId);
+I16 DI_AsyncDblBufferHalfReady(U16 CardNumber, BOOLEAN* HalfReady);
+I16 DI_AsyncDblBufferTransfer(U16 CardNumber, void* Buffer);
+I16 DI_ContMultiBufferSetup(U16 CardNumber, void* Buffer, U32 ReadCount, U16* BufferId);
 I16 DI_ContMultiBufferStart(U16 CardNumber, U16 Port, F64 SampleRate);
-I16 DI_AsyncMultiBufferNextReady(U16 CardNumber, BOOLEAN *NextReady, U16 *BufferId);
-I16 DI_AsyncCheck(U16 CardNumber, BOOLEAN *Stopped, U32 *AccessCnt);
-I16 DI_AsyncClear(U16 CardNumber, U32 *AccessCnt);
+I16 DI_AsyncMultiBufferNextReady(U16 CardNumber, BOOLEAN* NextReady, U16* BufferId);
+I16 DI_AsyncCheck(U16 CardNumber, BOOLEAN* Stopped, U32* AccessCnt);
+I16 DI_AsyncClear(U16 CardNumber, U32* AccessCnt);
 
-I16 DO_InitialMemoryAllocated(U16 CardNumber, U32 *MemSize);
+I16 DO_InitialMemoryAllocated(U16 CardNumber, U32* MemSize);
 I16 DO_D210_Config(U16 CardNumber, U16 TrigSource, U16 OREQ_Enable, U16 OTrigLevel);
 I16 DO_D260B_Config(U16 CardNumber, U16 PortWidth, U16 TrigSource, U16 WaitStatus, U16 Terminator,
                     U16 O_Cntrl_Pol, U32 FifoThreshold);
-I16 DO_ContWritePort(U16 CardNumber, U16 Port, void *Buffer, U32 WriteCount, U16 Iterations, F64 SampleRate,
+I16 DO_ContWritePort(U16 CardNumber, U16 Port, void* Buffer, U32 WriteCount, U16 Iterations, F64 SampleRate,
                      U16 SyncMode);
-I16 DO_ContMultiBufferSetup(U16 CardNumber, void *Buffer, U32 WriteCount, U16 *BufferId);
+I16 DO_ContMultiBufferSetup(U16 CardNumber, void* Buffer, U32 WriteCount, U16* BufferId);
 I16 DO_ContMultiBufferStart(U16 CardNumber, U16 Port, F64 SampleRate);
-I16 DO_AsyncMultiBufferNextReady(U16 CardNumber, BOOLEAN *NextReady, U16 *BufferId);
-I16 DO_AsyncCheck(U16 CardNumber, BOOLEAN *Stopped, U32 *WriteCnt);
-I16 DO_AsyncClear(U16 CardNumber, U32 *WriteCnt);
+I16 DO_AsyncMultiBufferNextReady(U16 CardNumber, BOOLEAN* NextReady, U16* BufferId);
+I16 DO_AsyncCheck(U16 CardNumber, BOOLEAN* Stopped, U32* WriteCnt);
+I16 DO_AsyncClear(U16 CardNumber, U32* WriteCnt);
 
 I16 CTR_Setup(U16 CardNumber, U16 Ctr, U16 Mode, U32 Count, U16 BinBcd);
-I16 CTR_Read(U16 CardNumber, U16 Ctr, U32 *Value);
+I16 CTR_Read(U16 CardNumber, U16 Ctr, U32* Value);
 I16 CTR_Clear(U16 CardNumber, U16 Ctr, U16 State);
 I16 CTR_T310_CK1_Config(U16 CardNumber, U16 CK1Source);
 I16 CTR_T310_ClkSrc_Config(U16 CardNumber, U16 Ctr, U16 ClockSource);
 
 /* Interrupts: the event message calls take no window (NULL) and a callback address */
-I16 DIO_SetDualInterrupt(U16 CardNumber, I16 Int1Mode, I16 Int2Mode, HANDLE *Events);
-I16 DIO_D260SetInterrupt(U16 CardNumber, I16 AuxDIEn, I16 T2En, HANDLE *Events);
+I16 DIO_SetDualInterrupt(U16 CardNumber, I16 Int1Mode, I16 Int2Mode, HANDLE* Events);
+I16 DIO_D260SetInterrupt(U16 CardNumber, I16 AuxDIEn, I16 T2En, HANDLE* Events);
 I16 DIO_SetCOSInterrupt(U16 CardNumber, U16 Port, U16 CtlA, U16 CtlB, U16 CtlC);
-I16 DIO_SetCOSInterrupt32(U16 CardNumber, U8 Port, U32 Ctl, HANDLE *Event, BOOLEAN ManualReset);
-I16 DIO_INT1_EventMessage(U16 CardNumber, I16 Int1Mode, void *Window, void *Message, void *Callback);
-I16 DIO_INT2_EventMessage(U16 CardNumber, I16 Int2Mode, void *Window, void *Message, void *Callback);
-I16 DIO_AUXDI_EventMessage(U16 CardNumber, I16 AuxDIEn, void *Window, void *Message, void *Callback);
-I16 DIO_T2_EventMessage(U16 CardNumber, I16 T2En, void *Window, void *Message, void *Callback);
-I16 DIO_INT_Event_Message(U16 CardNumber, HANDLE Event, void *Window, void *Message, void *Callback);
+I16 DIO_SetCOSInterrupt32(U16 CardNumber, U8 Port, U32 Ctl, HANDLE* Event, BOOLEAN ManualReset);
+I16 DIO_INT1_EventMessage(U16 CardNumber, I16 Int1Mode, void* Window, void* Message, void* Callback);
+I16 DIO_INT2_EventMessage(U16 CardNumber, I16 Int2Mode, void* Window, void* Message, void* Callback);
+I16 DIO_AUXDI_EventMessage(U16 CardNumber, I16 AuxDIEn, void* Window, void* Message, void* Callback);
+I16 DIO_T2_EventMessage(U16 CardNumber, I16 T2En, void* Window, void* Message, void* Callback);
+I16 DIO_INT_Event_Message(U16 CardNumber, HANDLE Event, void* Window, void* Message, void* Callback);
 
 #endif
