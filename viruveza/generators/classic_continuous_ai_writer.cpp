@@ -244,7 +244,7 @@ WriterOutcome WriteClassicContinuousAi(CodeWriter& writer) {
     // The double-buffer loop passes fstop as well, so it is declared for that loop too.
     WriteTransferVariables(writer, record.syncMode == 2 || doubleBuffer, doubleBuffer, "AccessCnt");
     if (toFile) {
-        writer.putf("char *file_name = \"%s\";\n", record.fileName);
+        writer.fileNameVariable();
     } else {
         const std::uint32_t size = std::uint32_t{record.channelCount} * record.scanCount;
         writer.putf("%s InBuf[%u]; //AI data buffer\n", type, size);

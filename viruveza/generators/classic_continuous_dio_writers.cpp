@@ -282,7 +282,7 @@ WriterOutcome WriteClassicContinuousDi(CodeWriter& writer) {
     writer.beginVariables();
     WriteTransferVariables(writer, record.syncMode == 2, record.doubleBuffer != 0, Input.countVariable);
     if (record.toFile != 0)
-        writer.putf("char *file_name = \"%s\";\n", record.fileName);
+        writer.fileNameVariable();
     // The ring of buffers never goes to the file, and needs its buffers declared even then.
     if (transfer.multipleBuffers || record.toFile == 0)
         WriteBufferDeclarations(writer, record, Input, transfer);

@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
 namespace doz::generators {
 
@@ -95,6 +96,32 @@ void CodeWriter::beginConstants(CardNumberForm form, DriverApi driver) {
 void CodeWriter::beginVariables() {
     put("\n//variables definition\n");
     put("I16 cardID = -1;\nI16 err=0;\n");
+}
+
+namespace {
+
+std::string cStringBody(std::string_view text) {
+    std::string out;
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (ch == '\\' || ch == '"') {
+            out += '\\';
+            out += ch;
+        } else if (byte < 0x20 || byte == 0x7f) {
+            char octal[5];
+            std::snprintf(octal, sizeof octal, "\\%03o", byte);
+            out += octal;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+void CodeWriter::fileNameVariable() {
+    putf("char *file_name = \"%s\";\n", cStringBody(record_.fileName).c_str());
 }
 
 void CodeWriter::registerCard() {

@@ -56,6 +56,10 @@ public:
     void registerCard();
     void releaseCard();
 
+    // "char *file_name = ..." with the record's data file name as a C string literal: a
+    // Windows path's backslashes and any quotes are escaped so the literal holds the name.
+    void fileNameVariable();
+
     // The shared error-handling blocks that follow generated calls.
     void cardCheck();
     void errCheck();

@@ -187,7 +187,7 @@ void WriteVariables(CodeWriter& writer, const Acquisition& acquisition) {
         }
     }
     if (acquisition.toFile)
-        writer.putf("char *file_name = \"%s\";\n", record.fileName);
+        writer.fileNameVariable();
     if (record.channelPattern == ConsecutiveAlike)
         writer.put("U16 startChannel = 0;\n");
     writer.put("U16 vi = 0;\n");
