@@ -34,14 +34,11 @@ const char* PacerTrigger(const DeviceSetup& record) {
     return record.clockSource == 1 ? "TRIG_INT_PACER" : "TRIG_EXT_STROBE";
 }
 
-std::int32_t Int32Of(std::uint32_t value) {
-    return static_cast<std::int32_t>(value);
-}
-
 void M610Constants(CodeWriter& writer, const DeviceSetup& record) {
     writer.put(ConfigHeading);
     writer.putf("#define PreTrigEn    %d\n", record.trigMode);
-    writer.putf("#define TraceCnt     %d\n", Int32Of(std::uint32_t{record.burstCount} * record.channelCount));
+    writer.putf("#define TraceCnt     %u\n",
+                static_cast<unsigned>(std::uint32_t{record.burstCount} * record.channelCount));
 }
 
 void M610Config(CodeWriter& writer, const DeviceSetup& record) {
@@ -104,7 +101,8 @@ void S720Constants(CodeWriter& writer, const DeviceSetup& record) {
                 record.clockSelect == 0x80 ? "PS720_AD2_GT_PCI" : "PS720_AD2_LT_PCI");
     writer.putf("|%s\n", NameAt(S720ClockSources, record.clockSource / 256));
     writer.putf("#define TriggerLevel  %d\n", S720TriggerLevelCode(record.level, record.adRange));
-    writer.putf("#define PostCount    %d\n", Int32Of(std::uint32_t{record.postCount} * record.channelCount));
+    writer.putf("#define PostCount    %u\n",
+                static_cast<unsigned>(std::uint32_t{record.postCount} * record.channelCount));
 }
 
 void S720Config(CodeWriter& writer, const DeviceSetup& record) {
@@ -120,8 +118,8 @@ constexpr std::uint16_t M650DelayTrigger = 2;
 constexpr std::array<const char*, 3> M650Transfers = {"PM650_AI_SoftPolling", "PM650_AI_INT", "PM650_AI_DMA"};
 
 void M650Constants(CodeWriter& writer, const DeviceSetup& record) {
-    writer.putf("#define ScanIntrv     %d\n", Int32Of(record.scanInterval));
-    writer.putf("#define SampleIntrv   %d\n", Int32Of(record.sampleInterval));
+    writer.putf("#define ScanIntrv     %u\n", static_cast<unsigned>(record.scanInterval));
+    writer.putf("#define SampleIntrv   %u\n", static_cast<unsigned>(record.sampleInterval));
     writer.put(ConfigHeading);
     writer.putf("#define ConfigCtrl    %s|%s|%s\n",
                 IsClassicUnipolar(record.adRange) ? "PM650_AI_UniPolar" : "PM650_AI_BiPolar",

@@ -35,7 +35,7 @@ WriterOutcome WriteCounter(CodeWriter& writer) {
         if (ck1)
             writer.putf("#define CK1Src    %s\n", NameAt(T310Ck1Sources, record.trigSource));
     }
-    writer.putf("#define CtrCount    %d\n", static_cast<std::int32_t>(record.scanInterval));
+    writer.putf("#define CtrCount    %u\n", static_cast<unsigned>(record.scanInterval));
 
     writer.beginVariables();
     if (read)

@@ -181,7 +181,7 @@ void WriteConstants(CodeWriter& writer, const DeviceSetup& record, const Interru
     }
     if (interrupt.cosControlValue) {
         writer.put("\n//COS Control Value definition\n");
-        writer.putf("#define COSCtrlVal\t%d\n", static_cast<std::int32_t>(record.scanInterval));
+        writer.putf("#define COSCtrlVal\t%u\n", static_cast<unsigned>(record.scanInterval));
     }
     if (interrupt.card.model == Model::D295) {
         writer.put("\n//event reset mode definition\n");
@@ -189,7 +189,7 @@ void WriteConstants(CodeWriter& writer, const DeviceSetup& record, const Interru
         writer.put("\n//Port# definition\n");
         writer.putf("#define Port\t%d\n", record.trigMode);
         writer.put("\n//COS Control Value definition\n");
-        writer.putf("#define COSCtrlVal\t%d\n", static_cast<std::int32_t>(record.scanInterval));
+        writer.putf("#define COSCtrlVal\t%u\n", static_cast<unsigned>(record.scanInterval));
     }
     if (record.trigSource == EventWaiting)
         writer.putf("#define TimeOut\t%s // event waiting timeout value \n", "INFINITE");
