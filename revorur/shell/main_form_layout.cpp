@@ -54,6 +54,27 @@ QToolButton* toolButton(const char* name, QWidget* parent, const QString& hint, 
     return b;
 }
 
+// A 41-pixel row of small tool buttons above a tree.
+QFrame* toolRow(const char* name, QWidget* parent) {
+    QFrame* row = panel(name, parent);
+    row->setFixedHeight(41);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(1);
+    return row;
+}
+
+QToolButton* rowButton(QFrame* row, const char* name, const QString& hint, const QString& glyph,
+                       const QColor& color) {
+    QToolButton* b = toolButton(name, row, hint, GlyphIcon(glyph, color, 28), 28);
+    row->layout()->addWidget(b);
+    return b;
+}
+
+void endRow(QFrame* row) {
+    static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+}
+
 QTreeWidget* tree(const char* name, QWidget* parent, bool sorted) {
     auto* t = named<QTreeWidget>(name, parent);
     t->setHeaderHidden(true);
@@ -126,28 +147,17 @@ void TForm1::buildLeftPanel() {
 
     // Device page: a row of view buttons over the three device trees.
     auto* devicePage = column(NotebookPage(Notebook_00, "Page_Device"));
-    Panel_DeviceInfo = panel("Panel_DeviceInfo", Notebook_00);
-    Panel_DeviceInfo->setFixedHeight(41);
-    auto* devRow = new QHBoxLayout(Panel_DeviceInfo);
-    devRow->setContentsMargins(2, 2, 2, 2);
-    devRow->setSpacing(1);
     const QColor tool(0x4a6fa5);
-    BitBtn_CollapseDevTree =
-        toolButton("BitBtn_CollapseDevTree", Panel_DeviceInfo, "Collapse", GlyphIcon("−", tool, 28), 28);
-    BitBtn_ExpandDevTree =
-        toolButton("BitBtn_ExpandDevTree", Panel_DeviceInfo, "Expand", GlyphIcon("+", tool, 28), 28);
-    BitBtn_InstalledDevice = toolButton("BitBtn_InstalledDevice", Panel_DeviceInfo, "Installed Device",
-                                        GlyphIcon("IN", QColor(0x22a33a), 28), 28);
-    BitBtn_AllDevice =
-        toolButton("BitBtn_AllDevice", Panel_DeviceInfo, "All Device", GlyphIcon("ALL", tool, 28), 28);
-    BitBtn_DeviceAlias = toolButton("BitBtn_DeviceAlias", Panel_DeviceInfo, "Device Alias",
-                                    GlyphIcon("@", QColor(0xe0a020), 28), 28);
-    BitBtn_DevRefresh =
-        toolButton("BitBtn_DevRefresh", Panel_DeviceInfo, "Refresh", GlyphIcon("↻", tool, 28), 28);
-    for (QToolButton* b : {BitBtn_CollapseDevTree, BitBtn_ExpandDevTree, BitBtn_InstalledDevice,
-                           BitBtn_AllDevice, BitBtn_DeviceAlias, BitBtn_DevRefresh})
-        devRow->addWidget(b);
-    devRow->addStretch(1);
+    Panel_DeviceInfo = toolRow("Panel_DeviceInfo", Notebook_00);
+    BitBtn_CollapseDevTree = rowButton(Panel_DeviceInfo, "BitBtn_CollapseDevTree", "Collapse", "−", tool);
+    BitBtn_ExpandDevTree = rowButton(Panel_DeviceInfo, "BitBtn_ExpandDevTree", "Expand", "+", tool);
+    BitBtn_InstalledDevice =
+        rowButton(Panel_DeviceInfo, "BitBtn_InstalledDevice", "Installed Device", "IN", QColor(0x22a33a));
+    BitBtn_AllDevice = rowButton(Panel_DeviceInfo, "BitBtn_AllDevice", "All Device", "ALL", tool);
+    BitBtn_DeviceAlias =
+        rowButton(Panel_DeviceInfo, "BitBtn_DeviceAlias", "Device Alias", "@", QColor(0xe0a020));
+    BitBtn_DevRefresh = rowButton(Panel_DeviceInfo, "BitBtn_DevRefresh", "Refresh", "↻", tool);
+    endRow(Panel_DeviceInfo);
     devicePage->addWidget(Panel_DeviceInfo);
 
     Notebook_DeviceTree = notebook("Notebook_DeviceTree", Notebook_00,
@@ -163,25 +173,15 @@ void TForm1::buildLeftPanel() {
 
     // Software page.
     auto* softwarePage = column(NotebookPage(Notebook_00, "Page_Software"));
-    Panel_SoftInfo = panel("Panel_SoftInfo", Notebook_00);
-    Panel_SoftInfo->setFixedHeight(41);
-    auto* softRow = new QHBoxLayout(Panel_SoftInfo);
-    softRow->setContentsMargins(2, 2, 2, 2);
-    softRow->setSpacing(1);
-    BitBtn_CollapseSoftTree =
-        toolButton("BitBtn_CollapseSoftTree", Panel_SoftInfo, "Collapse", GlyphIcon("−", tool, 28), 28);
-    BitBtn_ExpandSoftTree =
-        toolButton("BitBtn_ExpandSoftTree", Panel_SoftInfo, "Expand", GlyphIcon("+", tool, 28), 28);
-    BitBtn_SoftOverview = toolButton("BitBtn_SoftOverview", Panel_SoftInfo, "Software Overview",
-                                     GlyphIcon("OV", QColor(0x2e8b57), 28), 28);
-    BitBtn_SoftHwSupport = toolButton("BitBtn_SoftHwSupport", Panel_SoftInfo, "Hardware Support",
-                                      GlyphIcon("HW", QColor(0x2e8b57), 28), 28);
-    BitBtn_SoftRefresh =
-        toolButton("BitBtn_SoftRefresh", Panel_SoftInfo, "Refresh", GlyphIcon("↻", tool, 28), 28);
-    for (QToolButton* b : {BitBtn_CollapseSoftTree, BitBtn_ExpandSoftTree, BitBtn_SoftOverview,
-                           BitBtn_SoftHwSupport, BitBtn_SoftRefresh})
-        softRow->addWidget(b);
-    softRow->addStretch(1);
+    Panel_SoftInfo = toolRow("Panel_SoftInfo", Notebook_00);
+    BitBtn_CollapseSoftTree = rowButton(Panel_SoftInfo, "BitBtn_CollapseSoftTree", "Collapse", "−", tool);
+    BitBtn_ExpandSoftTree = rowButton(Panel_SoftInfo, "BitBtn_ExpandSoftTree", "Expand", "+", tool);
+    BitBtn_SoftOverview =
+        rowButton(Panel_SoftInfo, "BitBtn_SoftOverview", "Software Overview", "OV", QColor(0x2e8b57));
+    BitBtn_SoftHwSupport =
+        rowButton(Panel_SoftInfo, "BitBtn_SoftHwSupport", "Hardware Support", "HW", QColor(0x2e8b57));
+    BitBtn_SoftRefresh = rowButton(Panel_SoftInfo, "BitBtn_SoftRefresh", "Refresh", "↻", tool);
+    endRow(Panel_SoftInfo);
     softwarePage->addWidget(Panel_SoftInfo);
     TreeView_Software = tree("TreeView_Software", Notebook_00, false);
     TreeView_Software->setIndentation(35);
