@@ -90,9 +90,8 @@ TEST_F(MainFormTest, HoveringAButtonOrItsTwinWritesTheTip) {
     EXPECT_EQ(
         form->Memo_SoftTip->toPlainText(),
         "Redirects the user to the sample program directory depending on the selected software application");
-    QApplication::sendEvent(find<QWidget>("BitBtn_TaskModify_01"), &enter);
-    EXPECT_EQ(form->Memo_TaskTip->toPlainText(),
-              "Launches the Radezuvi Wizard to reconfigure the task specification");
+    QApplication::sendEvent(find<QWidget>("BitBtn_TaskRename_01"), &enter);
+    EXPECT_EQ(form->Memo_TaskTip->toPlainText(), "Renames the selected task");
 }
 
 TEST_F(MainFormTest, ButtonClickPopupItemAndDropRunTheSameAction) {
