@@ -136,7 +136,7 @@ void TAdvGraph::paintEvent(QPaintEvent*) {
         return std::clamp(y, top - 1.0, top + height + 1.0);
     };
     painter.setClipRect(plot);
-    painter.setPen(QPen(colors.trace, 1.5));
+    painter.setPen(QPen(colors.trace, 2.0));
     painter.setRenderHint(QPainter::Antialiasing, true);
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(columns * 2));
