@@ -1,7 +1,7 @@
 #include "program.h"
 
 #include "common/platform/single_instance.h"
-#include "revorur/shell/main_form.h"
+#include "revorur/composition.h"
 #include "revorur/shell/revorur_application.h"
 
 namespace doz::revorur {
@@ -15,9 +15,9 @@ int RunRevorur(int argc, char** argv) {
 
     shell::RevorurApplication app(argc, argv);
     try {
-        shell::TForm1 form;
-        form.FormCreate(QCoreApplication::applicationFilePath().toStdString());
-        form.showMaximized();
+        RevorurWindow window;
+        window.form.FormCreate(QCoreApplication::applicationFilePath().toStdString());
+        window.form.showMaximized();
         app.exec();
     } catch (...) {
         shell::ShowCurrentException();

@@ -21,6 +21,24 @@ public:
                QMessageBox::Yes;
     }
 
+    bool confirmOkCancel(QWidget* parent, const QString& title, const QString& text) override {
+        return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Ok;
+    }
+
+    SaveChoice askSaveChanges(QWidget* parent, const QString& title, const QString& text) override {
+        switch (QMessageBox::question(parent, title, text,
+                                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                      QMessageBox::Save)) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+        }
+    }
+
     int runModal(QDialog* dialog) override { return dialog->exec(); }
 
     QString chooseFolder(QWidget* parent, const QString& caption, const QString& start) override {

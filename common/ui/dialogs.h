@@ -16,6 +16,11 @@ public:
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question with "OK" and "Cancel"; true for OK.
+    virtual bool confirmOkCancel(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Whether to keep an edited document: Save, Discard, or Cancel (also when the box is closed).
+    enum class SaveChoice { Save, Discard, Cancel };
+    virtual SaveChoice askSaveChanges(QWidget* parent, const QString& title, const QString& text) = 0;
     // Runs `dialog` modally (exec) and returns its result.
     virtual int runModal(QDialog* dialog) = 0;
     // The chosen folder or file, "" when cancelled.

@@ -2,8 +2,6 @@
 
 #include "content_rules.h"
 #include "default_browser.h"
-#include "device_entry_count.h"
-#include "node_record.h"
 #include "notebook.h"
 #include "revorur/shell/content/content_pane.h"
 #include "startup_paths.h"
@@ -41,7 +39,6 @@ TForm1::TForm1(QWidget* parent)
     resize(1106, 891);
     setMinimumSize(800, 600);
 
-    hooks.deviceEntryCount = EngineDeviceEntryCount;
     showPopup = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
     startDrag = [](QTreeWidget* tree) {
         auto* drag = new QDrag(tree);
@@ -117,7 +114,7 @@ void TForm1::FormCreate(const std::string& programFile) {
     for (const auto& build : {hooks.buildAllDeviceTree, hooks.buildAliasTree, hooks.buildInstalledDeviceTree,
                               hooks.buildSoftwareTree, hooks.buildTaskTree})
         if (build)
-            build();
+            build(*this);
 
     NavigateContent(CppWebBrowser_SearchToken, std::string(SearchTokenPage));
     NavigateContent(CppWebBrowser_AllDevice, std::string(SelectionGuidePage));
@@ -210,18 +207,13 @@ void TForm1::NavigateInstalledDevicePane() {
                     item ? InstalledDevicePage(textOf(item)) : std::string(SelectionGuidePage));
 }
 
-void TForm1::NavigateAliasDevicePane() {
+void TForm1::NavigateAliasDevicePane(int itemKind, int parentKind) {
     const QTreeWidgetItem* item = TreeView_DeviceAlias->currentItem();
     if (!item)
         return;
-    const QTreeWidgetItem* parent = item->parent();
-    const auto kindOf = [](const QTreeWidgetItem* i) {
-        return i ? i->data(0, RecordRole).value<NodeRecord>().kind : RootNode;
-    };
     const std::string text = textOf(item);
-    const std::string parentText = textOf(parent);
-    NavigateContent(CppWebBrowser_DeviceAlias,
-                    AliasDevicePage({kindOf(item), text, kindOf(parent), parentText}));
+    const std::string parentText = textOf(item->parent());
+    NavigateContent(CppWebBrowser_DeviceAlias, AliasDevicePage({itemKind, text, parentKind, parentText}));
 }
 
 void TForm1::NavigateContent(revorur::ContentPane* pane, const std::string& page) {

@@ -34,17 +34,22 @@ namespace doz::shell {
 // Mime type of a tree item dragged onto a function button; the data is the tree's name.
 inline constexpr const char* TreeDragMimeType = "application/x-revorur-tree-item";
 
-// What start-up asks of the managers: the engine's device count (the engine by default) and
-// the tree builders.
+class TForm1;
+
+// What the window asks of the managers that plug into it. Start-up asks for the engine's
+// device count and runs the tree builders in order; each builder is handed the form, whose
+// trees and image lists it fills. An unset hook does nothing (the count reads 0).
 struct ManagerHooks {
     std::function<int()> deviceEntryCount;
-    std::function<void()> buildAllDeviceTree;
-    std::function<void()> buildAliasTree;
-    std::function<void()> buildInstalledDeviceTree;
-    std::function<void()> buildSoftwareTree;
-    std::function<void()> buildTaskTree;
+    std::function<void(TForm1&)> buildAllDeviceTree;
+    std::function<void(TForm1&)> buildAliasTree;
+    std::function<void(TForm1&)> buildInstalledDeviceTree;
+    std::function<void(TForm1&)> buildSoftwareTree;
+    std::function<void(TForm1&)> buildTaskTree;
     // A right-button press on the Alias tree, after the node under the cursor was selected.
     std::function<void(QTreeWidgetItem*, const QPoint&)> aliasTreeMenu;
+    // Runs once, just after the window is first shown (not again after un-minimising).
+    std::function<void(TForm1&)> firstShown;
 };
 
 class TForm1 : public QMainWindow {
@@ -86,7 +91,9 @@ public:
     void BitBtn_CollapseSoftTreeClick();
     void NavigateAllDevicePane();
     void NavigateInstalledDevicePane();
-    void NavigateAliasDevicePane();
+    // The Alias pane decides by the record kinds of the selected node and its parent, which
+    // the device manager knows.
+    void NavigateAliasDevicePane(int itemKind, int parentKind);
     void NavigateContent(revorur::ContentPane* pane, const std::string& page);
     void OpenWithDefaultBrowser(const std::string& target);
     void ShowTip(const QString& buttonName);
@@ -178,6 +185,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildTopPanel();
@@ -199,6 +207,7 @@ private:
     std::map<QObject*, QString> buttonOfWidget_; // working buttons and twins, for tips and drops
     QTreeWidget* dragSource_ = nullptr;          // tree whose left press may start a drag
     QPoint dragStartPos_;
+    bool shownOnce_ = false;
 };
 
 } // namespace doz::shell

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
@@ -77,6 +78,17 @@ QString sourceTreeOf(const QMimeData* mime) {
 }
 
 } // namespace
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Un-minimising shows the window again; only the first show is an event of its own.
+    if (shownOnce_ || event->spontaneous())
+        return;
+    shownOnce_ = true;
+    if (hooks.firstShown)
+        QMetaObject::invokeMethod(
+            this, [this] { hooks.firstShown(*this); }, Qt::QueuedConnection);
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Panel_Bottom && event->type() == QEvent::Resize) {

@@ -84,7 +84,7 @@ void TForm1::buildMenus() {
     Menu_Refresh = item(view, "Menu_Refresh", "&Refresh");
     connect(Menu_Refresh, &QAction::triggered, this, [this] {
         if (hooks.buildTaskTree)
-            hooks.buildTaskTree();
+            hooks.buildTaskTree(*this);
     });
 
     QMenu* help = MainMenu1->addMenu("&Help");

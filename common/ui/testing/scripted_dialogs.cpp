@@ -24,6 +24,16 @@ bool ScriptedDialogs::confirm(QWidget*, const QString& title, const QString& tex
     return takeFront(confirmAnswers, false);
 }
 
+bool ScriptedDialogs::confirmOkCancel(QWidget*, const QString& title, const QString& text) {
+    calls.push_back({DialogCall::Kind::ConfirmOkCancel, title, text, {}, {}});
+    return takeFront(okCancelAnswers, false);
+}
+
+Dialogs::SaveChoice ScriptedDialogs::askSaveChanges(QWidget*, const QString& title, const QString& text) {
+    calls.push_back({DialogCall::Kind::AskSaveChanges, title, text, {}, {}});
+    return takeFront(saveChangesAnswers, SaveChoice::Cancel);
+}
+
 int ScriptedDialogs::runModal(QDialog* dialog) {
     calls.push_back({DialogCall::Kind::RunModal,
                      dialog->windowTitle(),

@@ -14,7 +14,18 @@ namespace doz::ui::testing {
 
 // One call that reached the dialogs seam.
 struct DialogCall {
-    enum class Kind { Information, Confirm, RunModal, ChooseFolder, OpenFile, SaveFile, ShowException, Beep };
+    enum class Kind {
+        Information,
+        Confirm,
+        ConfirmOkCancel,
+        AskSaveChanges,
+        RunModal,
+        ChooseFolder,
+        OpenFile,
+        SaveFile,
+        ShowException,
+        Beep
+    };
     Kind kind;
     QString title;       // box title or dialog caption; RunModal: the dialog's window title
     QString text;        // box text, start folder or file; RunModal: the dialog's object name
@@ -23,12 +34,14 @@ struct DialogCall {
 };
 
 // Dialogs that never open a window or wait: every call is recorded and answered from the
-// queues the test fills. An empty queue answers No, "" (cancelled) or QDialog::Rejected.
+// queues the test fills. An empty queue answers No, Cancel, "" (cancelled) or QDialog::Rejected.
 class ScriptedDialogs : public Dialogs {
 public:
     using ModalScript = std::function<int(QDialog*)>;
 
     std::deque<bool> confirmAnswers;
+    std::deque<bool> okCancelAnswers; // true for OK
+    std::deque<SaveChoice> saveChangesAnswers;
     std::deque<QString> folderAnswers;
     std::deque<QString> openFileAnswers;
     std::deque<QString> saveFileAnswers;
@@ -39,6 +52,8 @@ public:
 
     void information(QWidget* parent, const QString& title, const QString& text) override;
     bool confirm(QWidget* parent, const QString& title, const QString& text) override;
+    bool confirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
+    SaveChoice askSaveChanges(QWidget* parent, const QString& title, const QString& text) override;
     int runModal(QDialog* dialog) override;
     QString chooseFolder(QWidget* parent, const QString& caption, const QString& start) override;
     QString openFile(QWidget* parent, const QString& caption, const QString& start,

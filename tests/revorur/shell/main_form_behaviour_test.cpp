@@ -306,7 +306,7 @@ TEST_F(MainFormTest, DeviceRefreshNavigatesTheTwoPanesForTheirSelections) {
     auto* card = addNode(installed, root, "PCI-T310: 0", 9);
     installed->setCurrentItem(card);
     int rebuilt = 0;
-    form->hooks.buildInstalledDeviceTree = [&] { ++rebuilt; };
+    form->hooks.buildInstalledDeviceTree = [&](TForm1&) { ++rebuilt; };
 
     QTest::mouseClick(form->BitBtn_DevRefresh, Qt::LeftButton);
     EXPECT_EQ(form->CppWebBrowser_InstalledDevice->currentTarget(), "/opt/dz/Content/T310.mht");
@@ -318,9 +318,9 @@ TEST_F(MainFormTest, DeviceRefreshNavigatesTheTwoPanesForTheirSelections) {
 
 TEST_F(MainFormTest, ViewRefreshRebuildsOnlyTheTaskTree) {
     std::vector<std::string> calls;
-    form->hooks.buildTaskTree = [&] { calls.push_back("task"); };
-    form->hooks.buildAllDeviceTree = [&] { calls.push_back("all"); };
-    form->hooks.buildSoftwareTree = [&] { calls.push_back("software"); };
+    form->hooks.buildTaskTree = [&](TForm1&) { calls.push_back("task"); };
+    form->hooks.buildAllDeviceTree = [&](TForm1&) { calls.push_back("all"); };
+    form->hooks.buildSoftwareTree = [&](TForm1&) { calls.push_back("software"); };
     form->Menu_Refresh->trigger();
     EXPECT_EQ(calls, std::vector<std::string>{"task"});
 }

@@ -1,0 +1,55 @@
+// The real composition of Revorur: the window with every manager in place, started against a
+// machine profile of the test's own.
+
+#include "common/ui/testing/scripted_dialogs.h"
+#include "common/ui/testing/test_application.h"
+#include "maker/engine/radezuvi_engine.h"
+#include "revorur/composition.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace doz::revorur {
+namespace {
+
+class CompositionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() / ("doz-composition-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+        ::setenv("DOZAZAR_REGISTRY", (dir_ / "registry.reg").c_str(), 1);
+        ui::testing::testApplication();
+    }
+    void TearDown() override {
+        ::unsetenv("DOZAZAR_REGISTRY");
+        std::filesystem::remove_all(dir_);
+    }
+    void useMachine(const std::string& profile) {
+        const auto file = dir_ / "test.machine";
+        std::ofstream(file) << profile;
+        ASSERT_EQ(Radezuvi_UseMachineProfile(file.c_str()), RADEZUVI_OK);
+    }
+
+    std::filesystem::path dir_;
+    ui::testing::ScopedDialogs dialogs_;
+};
+
+TEST_F(CompositionTest, StartUpCountsTheEnginesDeviceEntries) {
+    useMachine("card PCI-M610 0 1\n");
+    RevorurWindow window;
+    window.form.FormCreate((dir_ / "Revorur").string());
+
+    const int count = window.form.DeviceEntryCount;
+    ASSERT_GT(count, 1) << "at least the virtual device and one card model";
+    int cards = 0;
+    for (int entry = 0; entry < count; ++entry)
+        EXPECT_NE(GetTaskDeviceListFN(-1, entry, &cards), nullptr) << entry;
+    EXPECT_EQ(GetTaskDeviceListFN(-1, count, &cards), nullptr) << "the count ends the list";
+}
+
+} // namespace
+} // namespace doz::revorur
