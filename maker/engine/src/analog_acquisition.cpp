@@ -19,7 +19,7 @@ RunnerBody analogAcquisition(AnalogAcquisitionPlan plan) {
         for (std::uint64_t k = 0;; k = clock.next(k, Clock::now(), skipped)) {
             if (plan.sink.wanted()) {
                 for (std::size_t i = 0; i < channelCount; ++i) {
-                    signals[i].setOffset(plan.card->loopBackOffset(plan.channels[i]));
+                    signals[i].setLoopBack(plan.card->loopBack(plan.channels[i]), plan.start);
                     signals[i].fill(block.data() + i, channelCount, k * plan.scansPerBlock,
                                     plan.scansPerBlock);
                 }

@@ -46,19 +46,41 @@ AnalogSignal::AnalogSignal(int channel, double sampleRate, RangeSpan range, std:
       rangeCentre_((range.low + range.high) / 2), centre_(rangeCentre_),
       amplitude_(kLevel * (range.high - range.low) / 2), noise_(kNoise * (range.high - range.low) / 2),
       low_(range.low), high_(range.high),
-      random_((seed ^ 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(channel + 1)) | 1) {}
+      random_((seed ^ 0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(channel + 1)) | 1),
+      samplePeriod_(1.0 / sampleRate) {}
 
-double AnalogSignal::sample(std::uint64_t phase) {
+void AnalogSignal::setLoopBack(const AnalogDrive& drive, std::chrono::steady_clock::time_point zero) {
+    centre_ = rangeCentre_ + drive.level;
+    wave_ = drive.wave;
+    if (wave_) {
+        waveSecondsAtZero_ = std::chrono::duration<double>(zero - wave_->start).count();
+    }
+}
+
+double AnalogSignal::noise() {
     // xorshift64: cheap enough to run at tens of millions of samples a second.
     random_ ^= random_ << 13;
     random_ ^= random_ >> 7;
     random_ ^= random_ << 17;
-    const double noise = static_cast<double>(static_cast<std::int32_t>(random_ >> 32)) * 0x1p-31;
-    const double value = centre_ + amplitude_ * shape_[phase >> (64 - kTableBits)] + noise_ * noise;
+    return static_cast<double>(static_cast<std::int32_t>(random_ >> 32)) * 0x1p-31;
+}
+
+double AnalogSignal::waveSample(double seconds) {
+    return std::clamp(wave_->valueAt(waveSecondsAtZero_ + seconds) + noise_ * noise(), low_, high_);
+}
+
+double AnalogSignal::sample(std::uint64_t phase) {
+    const double value = centre_ + amplitude_ * shape_[phase >> (64 - kTableBits)] + noise_ * noise();
     return std::clamp(value, low_, high_);
 }
 
 void AnalogSignal::fill(double* out, std::size_t stride, std::uint64_t first, std::size_t count) {
+    if (wave_) {
+        for (std::size_t i = 0; i < count; ++i, out += stride) {
+            *out = waveSample(static_cast<double>(first + i) * samplePeriod_);
+        }
+        return;
+    }
     std::uint64_t phase = first * phaseStep_; // wraps modulo one period, as it should
     for (std::size_t i = 0; i < count; ++i, out += stride, phase += phaseStep_) {
         *out = sample(phase);
@@ -66,6 +88,9 @@ void AnalogSignal::fill(double* out, std::size_t stride, std::uint64_t first, st
 }
 
 double AnalogSignal::valueAt(double seconds) {
+    if (wave_) {
+        return waveSample(seconds);
+    }
     const double cycles = frequency_ * seconds;
     return sample(static_cast<std::uint64_t>(std::ldexp(cycles - std::floor(cycles), 64)));
 }

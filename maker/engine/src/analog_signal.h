@@ -1,12 +1,17 @@
 // The simulated signal on one analog input channel: channel c shows a sine, square, triangle or
 // ramp (by c modulo 4) at its own frequency, at 80 % of the range, with a little noise, shifted
-// by the value looped back from the card's analog output and clipped to the range.
+// by the value looped back from the card's analog output and clipped to the range. While a
+// function generator runs on the output of the same channel, the input shows that generator's
+// wave (with the same noise) in place of its own.
 #pragma once
 
+#include "generator_wave.h"
 #include "range_table.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace radezuvi {
 
@@ -17,8 +22,10 @@ public:
 
     double frequency() const { return frequency_; }
 
-    // Moves the signal's centre by a value looped back from an analog output.
-    void setOffset(double offset) { centre_ = rangeCentre_ + offset; }
+    // What the analog output of the same channel drives: its level moves the signal's centre; a
+    // generator's wave replaces the signal. `zero` is the moment of sample index 0 (and of
+    // valueAt's time 0).
+    void setLoopBack(const AnalogDrive& drive, std::chrono::steady_clock::time_point zero);
 
     // Writes count samples, starting at sample index first, every stride doubles from out.
     void fill(double* out, std::size_t stride, std::uint64_t first, std::size_t count);
@@ -28,6 +35,8 @@ public:
 
 private:
     double sample(std::uint64_t phase);
+    double noise();
+    double waveSample(double seconds);
 
     const double* shape_;
     double frequency_;
@@ -39,6 +48,9 @@ private:
     double low_;
     double high_;
     std::uint64_t random_;
+    double samplePeriod_;
+    std::optional<GeneratorWave> wave_;
+    double waveSecondsAtZero_ = 0; // the wave's own time at sample index 0
 };
 
 } // namespace radezuvi

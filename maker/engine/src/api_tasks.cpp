@@ -180,7 +180,7 @@ int32_t Radezuvi_Start(Radezuvi_Handle handle) {
 }
 
 int32_t Radezuvi_Stop(Radezuvi_Handle handle) {
-    return withTask(handle, [](Task& task) { return task.stop(); });
+    return withTask(handle, [](Task& task) { return task.stopOnRequest(); });
 }
 
 } // extern "C"

@@ -10,18 +10,21 @@ namespace {
 constexpr double kLagAllowanceSeconds = 1.0;
 constexpr double kLagAllowanceBlocks = 2.0;
 
-Clock::duration seconds(double s) {
-    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(s));
-}
+constexpr double kLongestSpanSeconds = 1e9;
 
 } // namespace
 
+Clock::duration clockSpan(double seconds) {
+    const double held = seconds > 0 ? std::min(seconds, kLongestSpanSeconds) : 0.0; // NaN holds 0
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(held));
+}
+
 BlockClock::BlockClock(Clock::time_point start, double periodSeconds)
     : start_(start), period_(periodSeconds),
-      allowance_(seconds(std::max(kLagAllowanceSeconds, kLagAllowanceBlocks * periodSeconds))) {}
+      allowance_(clockSpan(std::max(kLagAllowanceSeconds, kLagAllowanceBlocks * periodSeconds))) {}
 
 Clock::time_point BlockClock::due(std::uint64_t block) const {
-    return start_ + seconds(period_ * static_cast<double>(block + 1));
+    return start_ + clockSpan(period_ * static_cast<double>(block + 1));
 }
 
 std::uint64_t BlockClock::next(std::uint64_t block, Clock::time_point now, bool& skipped) const {

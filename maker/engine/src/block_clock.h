@@ -8,6 +8,10 @@
 
 namespace radezuvi {
 
+// `seconds` as a duration of the engine's clock, held between 0 and about 31 years so that no
+// period, however it was computed, converts out of the clock's range.
+Clock::duration clockSpan(double seconds);
+
 class BlockClock {
 public:
     BlockClock(Clock::time_point start, double periodSeconds);

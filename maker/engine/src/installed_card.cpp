@@ -34,16 +34,21 @@ std::uint32_t InstalledCard::inputOf(int bank, int port) const {
 
 void InstalledCard::writeAnalogOutput(int channel, double value) {
     std::lock_guard lock(mutex_);
-    analogOutputs_[channel] = value;
+    analogOutputs_[channel] = AnalogDrive{value};
 }
 
-double InstalledCard::loopBackOffset(int channel) const {
+void InstalledCard::startGenerator(int channel, const GeneratorWave& wave) {
+    std::lock_guard lock(mutex_);
+    analogOutputs_[channel] = AnalogDrive{wave.offset, wave};
+}
+
+AnalogDrive InstalledCard::loopBack(int channel) const {
     if (!spec_.loopBack) {
-        return 0;
+        return {};
     }
     std::lock_guard lock(mutex_);
     const auto it = analogOutputs_.find(channel);
-    return it == analogOutputs_.end() ? 0 : it->second;
+    return it == analogOutputs_.end() ? AnalogDrive{} : it->second;
 }
 
 } // namespace radezuvi

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "device_table.h"
+#include "generator_wave.h"
 #include "machine_profile.h"
 
 #include <chrono>
@@ -30,9 +31,12 @@ public:
     // What an input port reads: a pinned value, the output it is looped to, or 0.
     std::uint32_t inputOf(int bank, int port) const;
 
-    // The last value given to an analog output, and what an analog input adds for it.
+    // An analog output holds the last value written to it, or the wave of a generator running on
+    // it until a value is written again.
     void writeAnalogOutput(int channel, double value);
-    double loopBackOffset(int channel) const;
+    void startGenerator(int channel, const GeneratorWave& wave);
+    // What output `channel` drives into the input of the same channel (nothing without loop-back).
+    AnalogDrive loopBack(int channel) const;
 
     std::chrono::steady_clock::time_point poweredOn() const { return poweredOn_; }
 
@@ -42,7 +46,7 @@ private:
     const std::chrono::steady_clock::time_point poweredOn_;
     mutable std::mutex mutex_;
     std::map<std::pair<int, int>, std::uint32_t> portOutputs_;
-    std::map<int, double> analogOutputs_;
+    std::map<int, AnalogDrive> analogOutputs_;
 };
 
 } // namespace radezuvi

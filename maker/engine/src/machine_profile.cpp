@@ -29,6 +29,8 @@ struct FaultName {
 constexpr FaultName kFaultNames[] = {
     {"create-fails", FaultKind::CreateFails, false},
     {"start-fails", FaultKind::StartFails, false},
+    {"stop-fails", FaultKind::StopFails, false},
+    {"enable-fails", FaultKind::EnableFails, false},
     {"read-fails", FaultKind::ReadFails, false},
     {"write-returns", FaultKind::WriteReturns, true},
     {"property-refused", FaultKind::PropertyRefused, true},

@@ -13,7 +13,15 @@
 
 namespace radezuvi {
 
-enum class FaultKind { CreateFails, StartFails, ReadFails, WriteReturns, PropertyRefused };
+enum class FaultKind {
+    CreateFails,
+    StartFails,
+    StopFails,
+    EnableFails,
+    ReadFails,
+    WriteReturns,
+    PropertyRefused
+};
 
 struct Fault {
     FaultKind kind;

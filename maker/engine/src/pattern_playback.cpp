@@ -1,4 +1,5 @@
 #include "activities.h"
+#include "block_clock.h"
 
 #include <algorithm>
 #include <chrono>
@@ -16,9 +17,7 @@ RunnerBody patternPlayback(PatternPlan plan) {
     return [plan = std::move(plan)](Pacer& pacer) {
         plan.sink.deliver(RADEZUVI_EVENT_STARTED, nullptr);
         const auto start = plan.start;
-        const auto step = std::max<Clock::duration>(
-            kShortestStep,
-            std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / plan.rate)));
+        const auto step = std::max<Clock::duration>(kShortestStep, clockSpan(1.0 / plan.rate));
         const std::uint64_t count = plan.samples.size();
         for (auto wake = start;; wake += step) {
             const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();

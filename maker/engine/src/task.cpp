@@ -34,6 +34,17 @@ const InstalledCard* Task::faultSource() const {
     return card_ ? card_.get() : machine_->find(definition_.typeCode, definition_.cardNumber).get();
 }
 
+bool Task::faultedLocked(FaultKind kind) const {
+    const InstalledCard* card = faultSource();
+    if (!card) {
+        return false;
+    }
+    return card->fault(kind, definition_.operation) ||
+           std::any_of(definition_.channels.begin(), definition_.channels.end(), [&](int channel) {
+               return card->fault(kind, definition_.operation, channel) != nullptr;
+           });
+}
+
 int Task::bank() const {
     return static_cast<int>(definition_.property(RADEZUVI_PROP_INPUT_SOURCE));
 }
@@ -81,6 +92,9 @@ std::int32_t Task::enableChannel(int channel) {
     }
     if (channel < 0 || channel >= channelCount()) {
         return RADEZUVI_ERR_CHANNEL;
+    }
+    if (card_->fault(FaultKind::EnableFails, definition_.operation, channel)) {
+        return RADEZUVI_ERR_FAULT;
     }
     if (!definition_.isEnabled(channel)) {
         definition_.channels.push_back(static_cast<std::uint16_t>(channel));
@@ -147,6 +161,12 @@ std::int32_t Task::setChannelProperty(int channel, int id, double value) {
     if (!acceptsValue(*rule, value)) {
         return RADEZUVI_ERR_VALUE;
     }
+    if (id == RADEZUVI_CHPROP_ENABLED && value != 0) {
+        const InstalledCard* card = faultSource();
+        if (card && card->fault(FaultKind::EnableFails, definition_.operation, channel)) {
+            return RADEZUVI_ERR_FAULT;
+        }
+    }
     if (id == RADEZUVI_CHPROP_ENABLED) {
         auto& list = definition_.channels;
         list.erase(std::remove(list.begin(), list.end(), channel), list.end());
@@ -203,6 +223,16 @@ void Task::settingsChanged() {
     state_ = State::Idle;
     pattern_.clear();
     patternCount_ = 0;
+}
+
+std::int32_t Task::stopOnRequest() {
+    {
+        std::lock_guard lock(mutex_);
+        if (faultedLocked(FaultKind::StopFails)) {
+            return RADEZUVI_ERR_FAULT; // the task goes on as it was
+        }
+    }
+    return stop();
 }
 
 std::int32_t Task::stop() {

@@ -35,7 +35,10 @@ public:
 
     std::int32_t config();
     std::int32_t start();
+    // Stops the task unconditionally (ending it, shutting the engine down).
     std::int32_t stop();
+    // Radezuvi_Stop: as stop, unless the profile makes stopping this task fail.
+    std::int32_t stopOnRequest();
 
     std::int32_t readAnalog(double* values);
     std::int32_t writeAnalog(double value);
@@ -55,6 +58,9 @@ private:
     const DeviceCaps& caps() const;
     int channelCount() const;
     const InstalledCard* faultSource() const;
+    // Whether a fault of `kind` applies to this task: one without a port, or one on a port or
+    // channel the task has enabled. Expects mutex_ to be held.
+    bool faultedLocked(FaultKind kind) const;
     int bank() const;
     int portWidth(int channel) const;
 

@@ -51,37 +51,54 @@ bool isBinary(std::string_view text) {
     return false;
 }
 
+// Backslash, CR and LF are written \\, \r and \n; every other control character as \xHH, so a
+// description never makes its file unreadable.
 std::string escape(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     for (const char c : text) {
-        switch (c) {
-        case '\\':
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
             out += "\\\\";
-            break;
-        case '\n':
+        } else if (c == '\n') {
             out += "\\n";
-            break;
-        case '\r':
+        } else if (c == '\r') {
             out += "\\r";
-            break;
-        default:
+        } else if (byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
             out += c;
         }
     }
     return out;
 }
 
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+// The reverse of escape; a backslash that starts no escape stands for itself.
 std::string unescape(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] != '\\') {
             out += text[i];
-            continue;
-        }
-        const char next = text[i + 1];
-        if (next == 'n' || next == 'r' || next == '\\') {
+        } else if (next == 'n' || next == 'r' || next == '\\') {
             out += next == 'n' ? '\n' : next == 'r' ? '\r' : '\\';
             ++i;
+        } else if (next == 'x' && i + 3 < text.size() && hexDigit(text[i + 2]) >= 0 &&
+                   hexDigit(text[i + 3]) >= 0) {
+            out += static_cast<char>(hexDigit(text[i + 2]) * 16 + hexDigit(text[i + 3]));
+            i += 3;
         } else {
             out += '\\';
         }

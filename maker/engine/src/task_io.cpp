@@ -53,7 +53,7 @@ std::int32_t Task::readAnalog(double* values) {
     for (const int channel : definition_.channels) {
         const auto range = static_cast<int>(definition_.channelProperty(channel, RADEZUVI_CHPROP_RANGE));
         AnalogSignal signal(channel, rate, rangeSpan(range), seed);
-        signal.setOffset(card_->loopBackOffset(channel));
+        signal.setLoopBack(card_->loopBack(channel), card_->poweredOn());
         *values++ = signal.valueAt(seconds);
     }
     return RADEZUVI_OK;

@@ -15,12 +15,27 @@ constexpr std::size_t kMaxBlockSamples = 16 * 1024 * 1024;
 constexpr std::uint32_t kDefaultPatternLength = 1024;
 constexpr double kMaxGeneratorFrequency = 250'000;
 constexpr double kMaxOutputVolts = 10;
+// The longest block (or pattern sample) period a task may have, about 11.6 days: every due time of
+// a run then stays far inside what the engine's clock can count, so rates as small as 1e-300 are
+// refused instead of wrapping the clock round.
+constexpr double kMaxPeriodSeconds = 1e6;
 
 // Property 105, or a tenth of the rate when it is not set: about ten blocks a second.
 std::size_t blockLength(const TaskDefinition& definition, double rate) {
     const auto set = static_cast<std::size_t>(definition.property(RADEZUVI_PROP_BLOCK_SIZE));
     const auto length = set != 0 ? set : static_cast<std::size_t>(rate / 10);
     return std::max<std::size_t>(length, 1);
+}
+
+// The wave a generator channel drives from `start`, as its channel properties set it.
+GeneratorWave generatorWave(const TaskDefinition& definition, int channel, Clock::time_point start) {
+    return {static_cast<int>(definition.channelProperty(channel, RADEZUVI_CHPROP_WAVEFORM)),
+            definition.channelProperty(channel, RADEZUVI_CHPROP_FREQUENCY),
+            definition.channelProperty(channel, RADEZUVI_CHPROP_AMPLITUDE),
+            definition.channelProperty(channel, RADEZUVI_CHPROP_OFFSET),
+            definition.channelProperty(channel, RADEZUVI_CHPROP_PHASE),
+            definition.channelProperty(channel, RADEZUVI_CHPROP_DUTY_CYCLE),
+            start};
 }
 
 } // namespace
@@ -62,13 +77,21 @@ std::int32_t Task::checkRates() const {
         if (!(rate > 0) || total > card.aiMaxRate) {
             return RADEZUVI_ERR_RATE;
         }
-        return blockLength(definition_, rate) * definition_.channels.size() > kMaxBlockSamples
-                   ? RADEZUVI_ERR_VALUE
-                   : RADEZUVI_OK;
+        const std::size_t scans = blockLength(definition_, rate);
+        if (static_cast<double>(scans) / rate > kMaxPeriodSeconds) {
+            return RADEZUVI_ERR_RATE;
+        }
+        return scans * definition_.channels.size() > kMaxBlockSamples ? RADEZUVI_ERR_VALUE : RADEZUVI_OK;
     }
     if (isKind(OperationKind::DigitalAcquisition) || isKind(OperationKind::PatternOutput)) {
         const double rate = definition_.property(RADEZUVI_PROP_DIO_RATE);
-        return rate > 0 && rate <= card.dioMaxRate ? RADEZUVI_OK : RADEZUVI_ERR_RATE;
+        if (!(rate > 0) || rate > card.dioMaxRate) {
+            return RADEZUVI_ERR_RATE;
+        }
+        const double samples = isKind(OperationKind::DigitalAcquisition)
+                                   ? static_cast<double>(blockLength(definition_, rate))
+                                   : 1.0;
+        return samples / rate > kMaxPeriodSeconds ? RADEZUVI_ERR_RATE : RADEZUVI_OK;
     }
     return RADEZUVI_OK;
 }
@@ -176,9 +199,8 @@ std::int32_t Task::launchLocked() {
             timerTicks({sink_, now, firstChannel, definition_.property(RADEZUVI_PROP_TIMER_INTERVAL) / 1000});
         break;
     case OperationKind::FunctionGenerator:
-        // Looped back as its mean level: the offset.
         for (const int channel : definition_.channels) {
-            card_->writeAnalogOutput(channel, definition_.channelProperty(channel, RADEZUVI_CHPROP_OFFSET));
+            card_->startGenerator(channel, generatorWave(definition_, channel, now));
         }
         break;
     case OperationKind::EventCounter:

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace radezuvi::test {
 namespace {
 
@@ -22,7 +25,12 @@ protected:
                                  "fault PCI-T310 0 create-fails op 0x100001\n"
                                  "fault PCI-M610 0 read-fails\n"
                                  "input PCI-D230 1 port 1 0x5A\n"
-                                 "no-loopback PCI-D230 1\n"),
+                                 "no-loopback PCI-D230 1\n"
+                                 "card DAQ-E420 0\n"
+                                 "fault DAQ-E420 0 stop-fails op 0x20004 port 1\n"
+                                 "fault DAQ-E420 0 stop-fails op 0x10003\n"
+                                 "card PCI-D215 0\n"
+                                 "fault PCI-D215 0 enable-fails op 0x40001 port 1\n"),
                   0);
     }
 
@@ -56,6 +64,54 @@ TEST_F(FaultInjection, WriteReturnsTheGivenValue) {
     EXPECT_EQ(Radezuvi_AO_WriteChannel(voltage, 5), 200);
     ScopedTask current(withChannel(Radezuvi_CreateTask(RADEZUVI_OP_AO_CURRENT, 20, 0, 1), 0));
     EXPECT_EQ(Radezuvi_AO_WriteChannel(current, 12), 200);
+}
+
+TEST_F(FaultInjection, StopFailsLeavesTheTaskRunningUntilItEnds) {
+    auto generatorOn = [](int channel) {
+        const Radezuvi_Handle task =
+            withChannel(Radezuvi_CreateTask(RADEZUVI_OP_AO_FUNCTION_GEN, 1530, 0, 1), channel);
+        Radezuvi_SetChannelPropertyEnum(task, channel, RADEZUVI_CHPROP_OUTPUT_KIND, 350);
+        Radezuvi_SetChannelPropertyF64(task, channel, RADEZUVI_CHPROP_FREQUENCY, 100);
+        return task;
+    };
+    ScopedTask refused(generatorOn(1));
+    ASSERT_EQ(Radezuvi_Start(refused), RADEZUVI_OK);
+    EXPECT_EQ(Radezuvi_Stop(refused), RADEZUVI_ERR_FAULT);
+    EXPECT_EQ(Radezuvi_Start(refused), RADEZUVI_ERR_STATE) << "the generator still runs";
+    ScopedTask other(generatorOn(0));
+    ASSERT_EQ(Radezuvi_Start(other), RADEZUVI_OK);
+    EXPECT_EQ(Radezuvi_Stop(other), RADEZUVI_OK) << "only port 1 refuses";
+
+    // A continuous task whose stop is refused keeps calling back; ending it still ends it.
+    EventLog log;
+    const Radezuvi_Handle acquisition =
+        withChannel(Radezuvi_CreateTask(RADEZUVI_OP_AI_CONTINUOUS, 1530, 0, 1), 0);
+    Radezuvi_SetCallbackProc(acquisition, EventLog::analogCallback, &log);
+    Radezuvi_SetPropertyF64(acquisition, RADEZUVI_PROP_AI_RATE, 10'000);
+    Radezuvi_SetPropertyU4(acquisition, RADEZUVI_PROP_BLOCK_SIZE, 100);
+    ASSERT_EQ(Radezuvi_Start(acquisition), RADEZUVI_OK);
+    EXPECT_EQ(Radezuvi_Stop(acquisition), RADEZUVI_ERR_FAULT);
+    const int before = log.calls.load();
+    EXPECT_TRUE(eventually([&] { return log.calls.load() > before + 2; }));
+    EXPECT_EQ(Radezuvi_EndTask(acquisition), 1);
+    const int ended = log.calls.load();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(log.calls.load(), ended) << "no callback after the end";
+}
+
+TEST_F(FaultInjection, EnableFailsOnlyForTheNamedOperationAndPort) {
+    ScopedTask input(Radezuvi_CreateTask(RADEZUVI_OP_DI_PORT, 110, 0, 1));
+    EXPECT_EQ(Radezuvi_EnableSingleChannel(input, 1), RADEZUVI_ERR_FAULT);
+    EXPECT_EQ(Radezuvi_SetChannelPropertyBool(input, 1, RADEZUVI_CHPROP_ENABLED, 1), RADEZUVI_ERR_FAULT);
+    uint16_t* channels = nullptr;
+    EXPECT_EQ(Radezuvi_GetEnabledChannelList(input, &channels), 0);
+    Radezuvi_FreeChannelList(channels);
+    EXPECT_EQ(Radezuvi_EnableSingleChannel(input, 0), RADEZUVI_OK);
+    ScopedTask output(Radezuvi_CreateTask(RADEZUVI_OP_DO_PORT, 110, 0, 1));
+    EXPECT_EQ(Radezuvi_EnableSingleChannel(output, 1), RADEZUVI_OK);
+    ScopedTask deferred(Radezuvi_CreateTask(RADEZUVI_OP_DI_PORT, 110, 0, 0));
+    EXPECT_EQ(Radezuvi_EnableSingleChannel(deferred, 1), RADEZUVI_ERR_FAULT)
+        << "also when the card opens then";
 }
 
 TEST_F(FaultInjection, PropertyIsRefusedEvenBeforeTheCardOpens) {

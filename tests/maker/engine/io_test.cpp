@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bitset>
 #include <chrono>
 #include <cstring>
 #include <numeric>
 #include <thread>
+#include <vector>
 
 namespace radezuvi::test {
 namespace {
@@ -143,6 +145,57 @@ TEST_F(SimulatedIo, AnalogOutputIsLoopedBackToTheSameInputChannel) {
     ASSERT_EQ(log.analog.size(), 1000u);
     const double mean = std::accumulate(log.analog.begin(), log.analog.end(), 0.0) / 1000;
     EXPECT_NEAR(mean, 1.0, 0.05);
+}
+
+TEST_F(SimulatedIo, ARunningGeneratorShowsItsWaveOnTheLoopedBackInput) {
+    // 500 Hz sine, 2 V amplitude around 0.5 V, on AO0 of the virtual device.
+    ScopedTask generator(Radezuvi_CreateTask(RADEZUVI_OP_AO_FUNCTION_GEN, 1, 0, 1));
+    Radezuvi_EnableSingleChannel(generator, 0);
+    Radezuvi_SetChannelPropertyEnum(generator, 0, RADEZUVI_CHPROP_WAVEFORM, 400);
+    Radezuvi_SetChannelPropertyF64(generator, 0, RADEZUVI_CHPROP_FREQUENCY, 500);
+    Radezuvi_SetChannelPropertyF64(generator, 0, RADEZUVI_CHPROP_AMPLITUDE, 2);
+    Radezuvi_SetChannelPropertyF64(generator, 0, RADEZUVI_CHPROP_OFFSET, 0.5);
+    ASSERT_EQ(Radezuvi_Start(generator), RADEZUVI_OK);
+
+    // One block of 20 ms at 100 kS/s: ten generator periods on AI0, AI1 keeps its own square.
+    auto block = [] {
+        EventLog log;
+        ScopedTask input(Radezuvi_CreateTask(RADEZUVI_OP_AI_ONE_SHOT, 1, 0, 1));
+        Radezuvi_SetCallbackProc(input, EventLog::analogCallback, &log);
+        Radezuvi_SetPropertyF64(input, RADEZUVI_PROP_AI_RATE, 100'000);
+        Radezuvi_SetPropertyU4(input, RADEZUVI_PROP_BLOCK_SIZE, 2000);
+        Radezuvi_EnableSingleChannel(input, 0);
+        EXPECT_EQ(Radezuvi_Start(input), RADEZUVI_OK);
+        EXPECT_TRUE(eventually([&] { return log.count(RADEZUVI_EVENT_DATA_LAST) == 1; }));
+        Radezuvi_Stop(input);
+        std::lock_guard lock(log.mutex);
+        return log.analog;
+    };
+    const std::vector<double> shown = block();
+    ASSERT_EQ(shown.size(), 2000u);
+    EXPECT_NEAR(*std::max_element(shown.begin(), shown.end()), 2.5, 0.1);
+    EXPECT_NEAR(*std::min_element(shown.begin(), shown.end()), -1.5, 0.1);
+    int crossings = 0;
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        crossings += (shown[i - 1] < 0.5) != (shown[i] < 0.5) ? 1 : 0;
+    }
+    EXPECT_NEAR(crossings, 20, 4) << "two crossings of the offset per period";
+
+    // A single-value read sees the wave too: within its span, not the own ±8 V sine.
+    ScopedTask polling(Radezuvi_CreateTask(RADEZUVI_OP_AI_POLLING, 1, 0, 1));
+    Radezuvi_EnableSingleChannel(polling, 0);
+    for (int read = 0; read < 20; ++read) {
+        double value = 99;
+        ASSERT_EQ(Radezuvi_AI_ReadChannels(polling, &value), RADEZUVI_OK);
+        EXPECT_GE(value, -1.6);
+        EXPECT_LE(value, 2.6);
+    }
+
+    // Stopped, the output rests at 0 V and the input shows its own 20 Hz sine again.
+    ASSERT_EQ(Radezuvi_Stop(generator), RADEZUVI_OK);
+    const std::vector<double> own = block();
+    ASSERT_EQ(own.size(), 2000u);
+    EXPECT_GT(*std::max_element(own.begin(), own.end()) - *std::min_element(own.begin(), own.end()), 4.0);
 }
 
 TEST_F(SimulatedIo, PatternBufferPlaysToThePort) {

@@ -46,8 +46,19 @@ TEST(MachineProfile, ReadsFaultsWithTheirOptions) {
                                "fault PCI-D230 0 write-returns 200\n"
                                "fault \"Virtual Device\" 0 property-refused 53\n"
                                "input PCI-D230 0 port 1 0x5A\n"
-                               "no-loopback DAQ-E430 0\n");
+                               "no-loopback DAQ-E430 0\n"
+                               "card PCI-D215 0\n"
+                               "fault PCI-D215 0 stop-fails op 0x100001\n"
+                               "fault PCI-D215 0 enable-fails op 0x40001 port 1\n");
     EXPECT_EQ(profile.problems, 0);
+    const CardSpec* d215 = findCard(profile, "PCI-D215", 0);
+    ASSERT_EQ(d215->faults.size(), 2u);
+    EXPECT_EQ(d215->faults[0].kind, FaultKind::StopFails);
+    EXPECT_EQ(d215->faults[0].operation, 0x100001);
+    EXPECT_FALSE(d215->faults[0].port);
+    EXPECT_EQ(d215->faults[1].kind, FaultKind::EnableFails);
+    EXPECT_EQ(d215->faults[1].operation, 0x40001);
+    EXPECT_EQ(d215->faults[1].port, 1);
     const CardSpec* e430 = findCard(profile, "DAQ-E430", 0);
     ASSERT_EQ(e430->faults.size(), 1u);
     EXPECT_EQ(e430->faults[0].kind, FaultKind::StartFails);

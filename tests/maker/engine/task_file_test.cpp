@@ -51,6 +51,27 @@ TEST(TaskFile, FormatReadsBackUnchanged) {
     EXPECT_EQ(back->channelProperties, definition.channelProperties);
 }
 
+TEST(TaskFile, EveryControlCharacterOfADescriptionReadsBack) {
+    TaskDefinition definition;
+    definition.operation = 0x10003;
+    definition.typeCode = 1;
+    for (int c = 0; c < 0x20; ++c) {
+        definition.description += static_cast<char>(c == 0 ? 0x7F : c);
+        definition.description += 'x';
+    }
+    definition.description += "\\x41 stays \\x41; \\xZZ too";
+    const std::string text = formatTaskFile(definition);
+    const auto back = parseTaskFile(text);
+    ASSERT_TRUE(back) << text;
+    EXPECT_EQ(back->description, definition.description);
+
+    // Hand-written files keep their meaning: \xHH is a byte, a backslash before anything else is itself.
+    const auto written = parseTaskFile("radezuvi-task 1\noperation 0x10003\ndevice 1 0\n"
+                                       "description tab\\x09here \\q \\x4\nend\n");
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->description, "tab\there \\q \\x4");
+}
+
 TEST(TaskFile, EveryTruncationBeforeTheEndLineIsRefused) {
     const std::size_t endLine = kValid.rfind("end");
     for (std::size_t length = 0; length < endLine + 3; ++length) {

@@ -117,6 +117,41 @@ TEST_F(TaskLifecycle, StartChecksRateAgainstTheCard) {
     EXPECT_EQ(Radezuvi_Config(simultaneous), RADEZUVI_OK);
 }
 
+TEST_F(TaskLifecycle, RatesWhoseBlockPeriodCannotBeTimedAreRefused) {
+    struct Case {
+        int operation;
+        int typeCode;
+        int property;
+    };
+    for (const Case c : {Case{RADEZUVI_OP_AI_CONTINUOUS, 1, RADEZUVI_PROP_AI_RATE},
+                         Case{RADEZUVI_OP_DI_CONTINUOUS, 60, RADEZUVI_PROP_DIO_RATE},
+                         Case{RADEZUVI_OP_DO_CONTINUOUS_PATTERN, 60, RADEZUVI_PROP_DIO_RATE}}) {
+        for (const double rate : {1e-12, 1e-300, 4.9e-324}) {
+            EventLog log;
+            ScopedTask task(Radezuvi_CreateTask(c.operation, c.typeCode, 0, 1));
+            Radezuvi_EnableSingleChannel(task, 0);
+            Radezuvi_SetCallbackProc(task, EventLog::analogCallback, &log);
+            ASSERT_EQ(Radezuvi_SetPropertyF64(task, c.property, rate), RADEZUVI_OK);
+            EXPECT_EQ(Radezuvi_Config(task), RADEZUVI_ERR_RATE) << c.operation << " " << rate;
+            EXPECT_EQ(Radezuvi_Start(task), RADEZUVI_ERR_RATE) << c.operation << " " << rate;
+            EXPECT_EQ(log.calls.load(), 0);
+
+            // A task file holding the rate loads (it is a valid setting) and is refused alike.
+            const std::string path = (temporaryFolder() / "slow.tsk").string();
+            ASSERT_EQ(Radezuvi_SaveTask(task, path.c_str()), RADEZUVI_OK);
+            ScopedTask loaded(Radezuvi_LoadTask(path.c_str(), 1));
+            ASSERT_NE(loaded.get(), 0u) << rate;
+            EXPECT_EQ(Radezuvi_Start(loaded), RADEZUVI_ERR_RATE);
+        }
+    }
+    // Slow but timeable: one sample a second in blocks of one.
+    ScopedTask slow(Radezuvi_CreateTask(RADEZUVI_OP_AI_CONTINUOUS, 1, 0, 1));
+    Radezuvi_EnableSingleChannel(slow, 0);
+    Radezuvi_SetPropertyF64(slow, RADEZUVI_PROP_AI_RATE, 1);
+    EXPECT_EQ(Radezuvi_Start(slow), RADEZUVI_OK);
+    EXPECT_EQ(Radezuvi_Stop(slow), RADEZUVI_OK);
+}
+
 TEST_F(TaskLifecycle, OperationsOutsideTheTaskKindAreRefused) {
     ScopedTask ai(Radezuvi_CreateTask(RADEZUVI_OP_AI_POLLING, 1, 0, 1));
     uint32_t value = 0;

@@ -62,6 +62,20 @@ TEST_F(TaskStorage, SavedTaskLoadsWithTheSameSettings) {
     EXPECT_STREQ(description, "Door switches\nof rig 2");
 }
 
+TEST_F(TaskStorage, DescriptionsWithControlCharactersSaveInAFormThatLoads) {
+    ScopedTask task(Radezuvi_CreateTask(RADEZUVI_OP_AI_POLLING, 1, 0, 1));
+    ASSERT_EQ(Radezuvi_EnableSingleChannel(task, 0), RADEZUVI_OK);
+    const char text[] = "Bell\a, escape \x1B[0m,\ttab and \\x41";
+    ASSERT_EQ(Radezuvi_SetTaskDescription(task, text), RADEZUVI_OK);
+    const std::string path = (temporaryFolder() / "Bell.tsk").string();
+    ASSERT_EQ(Radezuvi_SaveTask(task, path.c_str()), RADEZUVI_OK);
+    ScopedTask loaded(Radezuvi_LoadTask(path.c_str(), 0));
+    ASSERT_NE(loaded.get(), 0u);
+    char back[64] = {};
+    EXPECT_EQ(Radezuvi_GetTaskDescription(loaded, back, sizeof back), static_cast<int>(sizeof text - 1));
+    EXPECT_STREQ(back, text);
+}
+
 TEST_F(TaskStorage, CodeGenListGivesTheDescriptionCutToTheBuffer) {
     ScopedTask task(Radezuvi_CreateTask(RADEZUVI_OP_AI_POLLING, 1, 0, 1));
     Radezuvi_EnableSingleChannel(task, 2);
