@@ -4,34 +4,117 @@
 #include <cmath>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define DOZ_ENVELOPE_AVX 1
+#include <immintrin.h>
+#endif
+
 namespace doz::controls {
 namespace {
 
-// Lowest and highest sample of [first, last). Four independent lanes let the compiler keep the
-// loop in vector registers; `v < lo ? v : lo` skips NaN (the comparison is false) and maps to
-// the processor's own min and max instructions.
+// Lowest and highest sample of [first, last). `v < lo ? v : lo` skips NaN (the comparison is
+// false), which is exactly what the processor's packed min and max instructions do, so the
+// vector path and the scalar tail agree.
 struct Extremes {
     double low;
     double high;
 };
 
-Extremes extremesOf(const double* first, const double* last) {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    double lo[4] = {inf, inf, inf, inf};
-    double hi[4] = {-inf, -inf, -inf, -inf};
-    const double* p = first;
-    for (; last - p >= 4; p += 4) {
-        for (int k = 0; k < 4; ++k) {
-            lo[k] = p[k] < lo[k] ? p[k] : lo[k];
-            hi[k] = p[k] > hi[k] ? p[k] : hi[k];
-        }
-    }
+Extremes scalarExtremes(const double* p, const double* last, Extremes e) {
     for (; p < last; ++p) {
-        lo[0] = *p < lo[0] ? *p : lo[0];
-        hi[0] = *p > hi[0] ? *p : hi[0];
+        e.low = *p < e.low ? *p : e.low;
+        e.high = *p > e.high ? *p : e.high;
     }
-    return {std::min(std::min(lo[0], lo[1]), std::min(lo[2], lo[3])),
-            std::max(std::max(hi[0], hi[1]), std::max(hi[2], hi[3]))};
+    return e;
+}
+
+// The extremes of `lanes` vector lanes of lows and highs.
+Extremes lanesExtremes(const double* lows, const double* highs, int lanes) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Extremes e{inf, -inf};
+    for (int i = 0; i < lanes; ++i) {
+        e.low = lows[i] < e.low ? lows[i] : e.low;
+        e.high = highs[i] > e.high ? highs[i] : e.high;
+    }
+    return e;
+}
+
+#if defined(__SSE2__)
+// Eight samples a step in four independent pairs of lanes, so no min or max waits on the one
+// before it; the lanes are named so they stay in registers.
+Extremes sse2Extremes(const double* first, const double* last) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    __m128d lo0 = _mm_set1_pd(inf), lo1 = lo0, lo2 = lo0, lo3 = lo0;
+    __m128d hi0 = _mm_set1_pd(-inf), hi1 = hi0, hi2 = hi0, hi3 = hi0;
+    const double* p = first;
+    for (; last - p >= 8; p += 8) {
+        const __m128d v0 = _mm_loadu_pd(p);
+        const __m128d v1 = _mm_loadu_pd(p + 2);
+        const __m128d v2 = _mm_loadu_pd(p + 4);
+        const __m128d v3 = _mm_loadu_pd(p + 6);
+        lo0 = _mm_min_pd(v0, lo0);
+        lo1 = _mm_min_pd(v1, lo1);
+        lo2 = _mm_min_pd(v2, lo2);
+        lo3 = _mm_min_pd(v3, lo3);
+        hi0 = _mm_max_pd(v0, hi0);
+        hi1 = _mm_max_pd(v1, hi1);
+        hi2 = _mm_max_pd(v2, hi2);
+        hi3 = _mm_max_pd(v3, hi3);
+    }
+    double low[2];
+    double high[2];
+    _mm_storeu_pd(low, _mm_min_pd(_mm_min_pd(lo0, lo1), _mm_min_pd(lo2, lo3)));
+    _mm_storeu_pd(high, _mm_max_pd(_mm_max_pd(hi0, hi1), _mm_max_pd(hi2, hi3)));
+    return scalarExtremes(p, last, lanesExtremes(low, high, 2));
+}
+#endif
+
+#if defined(DOZ_ENVELOPE_AVX)
+// The same with four-lane registers, on processors that have them (checked once at run time).
+__attribute__((target("avx"))) Extremes avxExtremes(const double* first, const double* last) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    __m256d lo0 = _mm256_set1_pd(inf), lo1 = lo0, lo2 = lo0, lo3 = lo0;
+    __m256d hi0 = _mm256_set1_pd(-inf), hi1 = hi0, hi2 = hi0, hi3 = hi0;
+    const double* p = first;
+    for (; last - p >= 16; p += 16) {
+        const __m256d v0 = _mm256_loadu_pd(p);
+        const __m256d v1 = _mm256_loadu_pd(p + 4);
+        const __m256d v2 = _mm256_loadu_pd(p + 8);
+        const __m256d v3 = _mm256_loadu_pd(p + 12);
+        lo0 = _mm256_min_pd(v0, lo0);
+        lo1 = _mm256_min_pd(v1, lo1);
+        lo2 = _mm256_min_pd(v2, lo2);
+        lo3 = _mm256_min_pd(v3, lo3);
+        hi0 = _mm256_max_pd(v0, hi0);
+        hi1 = _mm256_max_pd(v1, hi1);
+        hi2 = _mm256_max_pd(v2, hi2);
+        hi3 = _mm256_max_pd(v3, hi3);
+    }
+    alignas(32) double low[4];
+    alignas(32) double high[4];
+    _mm256_store_pd(low, _mm256_min_pd(_mm256_min_pd(lo0, lo1), _mm256_min_pd(lo2, lo3)));
+    _mm256_store_pd(high, _mm256_max_pd(_mm256_max_pd(hi0, hi1), _mm256_max_pd(hi2, hi3)));
+    _mm256_zeroupper();
+    return scalarExtremes(p, last, lanesExtremes(low, high, 4));
+}
+#endif
+
+Extremes extremesOf(const double* first, const double* last) {
+#if defined(DOZ_ENVELOPE_AVX)
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx) {
+        return avxExtremes(first, last);
+    }
+#endif
+#if defined(__SSE2__)
+    return sse2Extremes(first, last);
+#else
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    return scalarExtremes(first, last, {inf, -inf});
+#endif
 }
 
 int usableColumns(std::size_t samples, int columns) {
