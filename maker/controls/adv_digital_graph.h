@@ -9,6 +9,7 @@
 
 namespace doz::controls {
 
+class BackgroundCache;
 class FramePacer;
 
 // Digital (logic) graph of the test panels: one trace per bit line of the samples, labelled
@@ -50,6 +51,7 @@ private:
 
     std::shared_ptr<DigitalFeed> feed_;
     DigitalEnvelope shown_;
+    std::unique_ptr<BackgroundCache> background_;
     FramePacer* pacer_ = nullptr;
     std::uint64_t framesPainted_ = 0;
 };

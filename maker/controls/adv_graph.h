@@ -10,6 +10,7 @@
 
 namespace doz::controls {
 
+class BackgroundCache;
 class FramePacer;
 
 // Analog graph of the test panels: a dark instrument screen with a grid, the volt scale on the
@@ -59,6 +60,7 @@ private:
 
     std::shared_ptr<AnalogFeed> feed_;
     AnalogEnvelope shown_;
+    std::unique_ptr<BackgroundCache> background_;
     FramePacer* pacer_ = nullptr;
     bool autoRange_ = true;
     double voltLow_ = -10.0;

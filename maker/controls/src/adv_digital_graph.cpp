@@ -18,7 +18,8 @@ constexpr int IdleLines = 8; // lanes drawn before the first block
 } // namespace
 
 TAdvDigitalGraph::TAdvDigitalGraph(QWidget* parent)
-    : QWidget(parent), feed_(std::make_shared<DigitalFeed>()) {
+    : QWidget(parent), feed_(std::make_shared<DigitalFeed>()),
+      background_(std::make_unique<BackgroundCache>()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     pacer_ = new FramePacer(this, [this] { return presentWaitingFrame(); });
     feed_->mailbox_->attach(this, [this] {
@@ -71,18 +72,21 @@ void TAdvDigitalGraph::paintEvent(QPaintEvent*) {
     const QRect plot = plotArea();
     const int lines = shown_.width > 0 ? shown_.width : IdleLines;
     const ScreenColors colors = screenColors(*this, TraceColour);
-    drawScreen(painter, rect(), plot, GridXDivisions, lines, colors);
-    drawSampleScale(painter, plot, shown_.samples, GridXDivisions, colors);
+    const double lane = static_cast<double>(plot.height()) / lines;
+    background_->paint(
+        painter, *this, QStringLiteral("%1 %2").arg(lines).arg(shown_.samples), [&](QPainter& p) {
+            drawScreen(p, rect(), plot, GridXDivisions, lines, colors);
+            drawSampleScale(p, plot, shown_.samples, GridXDivisions, colors);
+            // Labels are left out where lanes are lower than the text.
+            const int labelEvery =
+                std::max(1, static_cast<int>(p.fontMetrics().height() / std::max(lane, 1.0)) + 1);
+            for (int n = 0; n < lines; n += labelEvery)
+                drawLeftLabel(p, plot, plot.top() + static_cast<int>(lane * (n + 0.5)),
+                              QStringLiteral("D%1").arg(n), colors);
+        });
 
     // Line n has lane n from the top; a lane's trace runs between a quarter and three quarters of
-    // its height. Labels are left out where lanes are lower than the text.
-    const double lane = static_cast<double>(plot.height()) / lines;
-    const int labelEvery =
-        std::max(1, static_cast<int>(painter.fontMetrics().height() / std::max(lane, 1.0)) + 1);
-    for (int n = 0; n < lines; n += labelEvery)
-        drawLeftLabel(painter, plot, plot.top() + static_cast<int>(lane * (n + 0.5)),
-                      QStringLiteral("D%1").arg(n), colors);
-
+    // its height.
     const std::size_t columns = shown_.ones.size();
     if (columns == 0 || plot.width() <= 0 || plot.height() <= 0)
         return;

@@ -35,7 +35,9 @@ QString voltText(double volts) {
 
 } // namespace
 
-TAdvGraph::TAdvGraph(QWidget* parent) : QWidget(parent), feed_(std::make_shared<AnalogFeed>()) {
+TAdvGraph::TAdvGraph(QWidget* parent)
+    : QWidget(parent), feed_(std::make_shared<AnalogFeed>()),
+      background_(std::make_unique<BackgroundCache>()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     pacer_ = new FramePacer(this, [this] { return presentWaitingFrame(); });
     feed_->mailbox_->attach(this, [this] {
@@ -112,15 +114,20 @@ void TAdvGraph::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect plot = plotArea();
     const ScreenColors colors = screenColors(*this, TraceColour);
-    drawScreen(painter, rect(), plot, GridXDivisions, VoltDivisions, colors);
-    for (int i = 0; i <= VoltDivisions; ++i) {
-        const double volts = voltHigh_ - (voltHigh_ - voltLow_) * i / VoltDivisions;
-        drawLeftLabel(painter, plot, plot.top() + plot.height() * i / VoltDivisions, voltText(volts), colors);
-    }
-    drawSampleScale(painter, plot, shown_.samples, GridXDivisions, colors);
-    painter.setPen(colors.text);
-    painter.drawText(QRect(0, 0, plot.left() - 4, plot.top() + painter.fontMetrics().height()),
-                     Qt::AlignLeft | Qt::AlignTop, QStringLiteral("V"));
+    background_->paint(painter, *this,
+                       QStringLiteral("%1 %2 %3").arg(voltLow_).arg(voltHigh_).arg(shown_.samples),
+                       [&](QPainter& p) {
+                           drawScreen(p, rect(), plot, GridXDivisions, VoltDivisions, colors);
+                           for (int i = 0; i <= VoltDivisions; ++i) {
+                               const double volts = voltHigh_ - (voltHigh_ - voltLow_) * i / VoltDivisions;
+                               drawLeftLabel(p, plot, plot.top() + plot.height() * i / VoltDivisions,
+                                             voltText(volts), colors);
+                           }
+                           drawSampleScale(p, plot, shown_.samples, GridXDivisions, colors);
+                           p.setPen(colors.text);
+                           p.drawText(QRect(0, 0, plot.left() - 4, plot.top() + p.fontMetrics().height()),
+                                      Qt::AlignLeft | Qt::AlignTop, QStringLiteral("V"));
+                       });
 
     const std::size_t columns = shown_.low.size();
     if (columns == 0 || plot.width() <= 0 || plot.height() <= 0)
@@ -137,7 +144,6 @@ void TAdvGraph::paintEvent(QPaintEvent*) {
     };
     painter.setClipRect(plot);
     painter.setPen(QPen(colors.trace, 2.0));
-    painter.setRenderHint(QPainter::Antialiasing, true);
     QPolygonF line;
     line.reserve(static_cast<qsizetype>(columns * 2));
     double lastY = 0.0;

@@ -6,12 +6,12 @@ namespace doz::controls {
 
 FramePacer::FramePacer(QObject* parent, std::function<bool()> present)
     : QObject(parent), present_(std::move(present)) {
-    timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(FramePeriodMs);
     connect(&timer_, &QTimer::timeout, this, &FramePacer::periodEnded);
 }
 
+// The timer ticks at screen rate while frames keep coming and stops after a period without one.
 void FramePacer::frameArrived() {
     if (timer_.isActive())
         return;
@@ -20,8 +20,8 @@ void FramePacer::frameArrived() {
 }
 
 void FramePacer::periodEnded() {
-    if (present_())
-        timer_.start();
+    if (!present_())
+        timer_.stop();
 }
 
 } // namespace doz::controls

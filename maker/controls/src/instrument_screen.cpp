@@ -52,8 +52,10 @@ void drawSampleScale(QPainter& painter, const QRect& plot, std::size_t samples, 
     const int y = plot.bottom() + 2;
     for (int i = 0; i <= xDivisions; i += 2) {
         const std::size_t last = samples > 0 ? samples - 1 : 0;
-        const QString text = QString::number(static_cast<qulonglong>(last * static_cast<std::size_t>(i) /
-                                                                     static_cast<std::size_t>(xDivisions)));
+        // The sample under grid line i, rounded to the nearest.
+        const auto divisions = static_cast<std::size_t>(xDivisions);
+        const QString text = QString::number(
+            static_cast<qulonglong>((last * static_cast<std::size_t>(i) + divisions / 2) / divisions));
         const int x = plot.left() + plot.width() * i / xDivisions;
         const int w = metrics.horizontalAdvance(text);
         const int left = i == 0 ? x : (i == xDivisions ? x - w : x - w / 2);
@@ -71,6 +73,26 @@ void drawLeftLabel(QPainter& painter, const QRect& plot, int y, const QString& t
     const int h = painter.fontMetrics().height();
     painter.drawText(QRect(plot.left() - LeftRoom, y - h / 2, LeftRoom - 4, h),
                      Qt::AlignRight | Qt::AlignVCenter, text);
+}
+
+void BackgroundCache::paint(QPainter& painter, const QWidget& widget, const QString& key,
+                            const std::function<void(QPainter&)>& draw) {
+    const qreal ratio = widget.devicePixelRatioF();
+    const QString fullKey = QStringLiteral("%1x%2@%3 %4 %5")
+                                .arg(widget.width())
+                                .arg(widget.height())
+                                .arg(ratio)
+                                .arg(widget.isEnabled())
+                                .arg(key);
+    if (fullKey != key_ || pixmap_.isNull()) {
+        pixmap_ = QPixmap(widget.size() * ratio);
+        pixmap_.setDevicePixelRatio(ratio);
+        QPainter background(&pixmap_);
+        background.setFont(widget.font());
+        draw(background);
+        key_ = fullKey;
+    }
+    painter.drawPixmap(0, 0, pixmap_);
 }
 
 } // namespace doz::controls

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 
 class QPainter;
 class QWidget;
@@ -39,5 +41,19 @@ void drawLeftLabel(QPainter& painter, const QRect& plot, int y, const QString& t
                    const ScreenColors& colors);
 
 inline constexpr int GridXDivisions = 10;
+
+// A graph's background (screen, grid, scales) drawn once into a pixmap and reused for every
+// frame until what it shows changes, so a frame costs little more than its trace.
+class BackgroundCache {
+public:
+    // Paints the background of `widget`; redraws it first with `draw` when `key` (everything the
+    // background depends on besides the widget's size and state) has changed.
+    void paint(QPainter& painter, const QWidget& widget, const QString& key,
+               const std::function<void(QPainter&)>& draw);
+
+private:
+    QPixmap pixmap_;
+    QString key_;
+};
 
 } // namespace doz::controls
