@@ -1,6 +1,8 @@
 #include "common/platform/file_io.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,6 +44,19 @@ bool writeAll(int fd, std::string_view content) {
     return true;
 }
 
+std::string failure(const char* action, const std::filesystem::path& file, int error) {
+    return std::string("cannot ") + action + " \"" + file.string() + "\": " + std::strerror(error);
+}
+
+// Flushes the folder entry of a renamed file, so the rename itself survives a crash. A folder
+// that cannot be opened for this (no read permission) keeps the rename the system made.
+void syncFolderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        ::fsync(fd.get());
+}
+
 } // namespace
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
@@ -62,18 +77,47 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
     }
 }
 
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view content) {
+std::optional<std::string> replaceFileAtomically(const std::filesystem::path& file,
+                                                 std::string_view content) {
     std::string pattern = file.string() + ".XXXXXX";
     FileDescriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
     if (fd.get() < 0)
-        return false;
+        return failure("create", file, errno);
     const std::filesystem::path temporary = pattern;
     struct stat previous {};
     const bool keepMode = ::stat(file.c_str(), &previous) == 0;
     const bool written = (!keepMode || ::fchmod(fd.get(), previous.st_mode & 07777) == 0) &&
                          writeAll(fd.get(), content) && ::fsync(fd.get()) == 0;
-    if (!fd.close() || !written || ::rename(temporary.c_str(), file.c_str()) != 0) {
+    const int writeError = errno;
+    const bool closed = fd.close();
+    if (!written || !closed) {
+        const int error = written ? errno : writeError;
         ::unlink(temporary.c_str());
+        return failure("write", file, error);
+    }
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return failure("replace", file, error);
+    }
+    syncFolderOf(file);
+    return std::nullopt;
+}
+
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view content) {
+    return !replaceFileAtomically(file, content);
+}
+
+bool moveWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // File systems without the no-replace rename: a hard link fails on an existing target.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return false;
+    if (::unlink(from.c_str()) != 0) {
+        ::unlink(to.c_str());
         return false;
     }
     return true;

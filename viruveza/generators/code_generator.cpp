@@ -1,6 +1,6 @@
 #include "viruveza/generators/code_generator.h"
 
-#include "viruveza/generators/atomic_file.h"
+#include "common/platform/file_io.h"
 #include "viruveza/generators/operation_names.h"
 
 #include <string_view>
@@ -58,7 +58,7 @@ GenerateResult CodeGenerator::generate(CardLine line, const std::filesystem::pat
     GenerateResult result = build(line, text);
     if (!result.ok())
         return result;
-    if (std::optional<std::string> failure = WriteFileAtomically(path, text))
+    if (std::optional<std::string> failure = platform::replaceFileAtomically(path, text))
         return {GenerateStatus::WriteFailed, std::move(*failure)};
     return result;
 }
