@@ -1,0 +1,79 @@
+#include "tests/maker/taskwizard/wizard_test_support.h"
+
+#include "maker/engine/radezuvi_engine.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QThread>
+
+namespace doz::taskwizard::testing {
+
+void useTestMachine() {
+    static const bool used = [] {
+        EXPECT_EQ(Radezuvi_UseMachineProfile(WIZARD_TEST_MACHINE), 0);
+        return true;
+    }();
+    (void)used;
+}
+
+void WizardTest::SetUp() {
+    ASSERT_TRUE(folder_.isValid());
+}
+
+QString WizardTest::taskPath(const QString& fileName) const {
+    return QDir(folder_.path()).filePath(fileName);
+}
+
+bool chooseText(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    if (index >= 0) {
+        box->setCurrentIndex(index);
+    }
+    return index >= 0;
+}
+
+void checkOnly(QListWidget* list, const QStringList& texts) {
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        item->setCheckState(texts.contains(item->text()) ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+QStringList checkedTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->checkState() == Qt::Checked) {
+            texts << list->item(row)->text();
+        }
+    }
+    return texts;
+}
+
+bool processEventsUntil(const std::function<bool()>& condition) {
+    const QDeadlineTimer limit(20'000);
+    while (!condition()) {
+        if (limit.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+} // namespace doz::taskwizard::testing
