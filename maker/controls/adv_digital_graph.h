@@ -30,7 +30,8 @@ public:
 
     std::shared_ptr<DigitalFeed> feed() const { return feed_; }
 
-    // Drops the traces on screen and any frame waiting to be drawn.
+    // Drops the traces on screen and any frame waiting to be drawn. A block plotted after this
+    // call is drawn as usual, so clear once the producer has stopped (after Radezuvi_Stop).
     void clear();
 
     // What the screen shows: bit lines traced, samples of the block drawn, frames drawn so far.

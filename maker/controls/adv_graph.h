@@ -15,8 +15,9 @@ class FramePacer;
 
 // Analog graph of the test panels: a dark instrument screen with a grid, the volt scale on the
 // left and the sample scale below, and the newest block as a bright trace. The volt scale follows
-// the data (the smallest of ±0.1, ±0.2, ±0.5, ±1, ±2, ±5, ±10 V ... that holds the block) unless a
-// fixed range is set. A disabled graph draws greyed.
+// the data (the smallest of ±1 mV, ±2 mV, ±5 mV ... ±1, ±2, ±5, ±10 V ... that holds the block;
+// it narrows only when the data fits the narrower scale with a tenth to spare, so a signal at a
+// step does not make it flicker) unless a fixed range is set. A disabled graph draws greyed.
 //
 // PlotGraphs may be called from any thread (see AnalogFeed for the full contract): it reduces the
 // block during the call and schedules a queued repaint, never blocks and never keeps the block.
@@ -34,7 +35,8 @@ public:
     // sink object). Plotting into it is PlotGraphs.
     std::shared_ptr<AnalogFeed> feed() const { return feed_; }
 
-    // Drops the trace on screen and any frame waiting to be drawn.
+    // Drops the trace on screen and any frame waiting to be drawn. A block plotted after this
+    // call is drawn as usual, so clear once the producer has stopped (after Radezuvi_Stop).
     void clear();
     // A fixed volt scale from `low` to `high` (low < high), or back to the scale that follows the data.
     void setVoltRange(double low, double high);

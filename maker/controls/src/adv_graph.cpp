@@ -17,9 +17,8 @@ namespace {
 constexpr int VoltDivisions = 8;
 const QColor TraceColour(255, 232, 64);
 
-// The half spans the scale steps through: 1, 2, 5 per decade from 1 mV to 1 MV.
-double autoHalfSpan(double lowest, double highest) {
-    const double need = std::max(std::abs(lowest), std::abs(highest));
+// The smallest scale step (1, 2, 5 per decade from 1 mV to 1 MV) that holds ±need.
+double autoHalfSpan(double need) {
     for (double decade = 1e-3; decade <= 1e6; decade *= 10.0) {
         for (const double step : std::array{1.0, 2.0, 5.0}) {
             if (step * decade >= need * (1.0 - 1e-12))
@@ -96,9 +95,18 @@ bool TAdvGraph::presentWaitingFrame() {
 void TAdvGraph::updateVoltScale() {
     if (!autoRange_)
         return;
-    const double half = shown_.samples > 0 ? autoHalfSpan(shown_.minimum, shown_.maximum) : 10.0;
-    voltLow_ = -half;
-    voltHigh_ = half;
+    if (shown_.samples == 0) {
+        voltLow_ = -10.0;
+        voltHigh_ = 10.0;
+        return;
+    }
+    const double need = std::max(std::abs(shown_.minimum), std::abs(shown_.maximum));
+    const double current = std::max(std::abs(voltLow_), std::abs(voltHigh_));
+    const double fitting = autoHalfSpan(need);
+    if (fitting >= current || autoHalfSpan(need / 0.9) < current) {
+        voltLow_ = -fitting;
+        voltHigh_ = fitting;
+    }
 }
 
 QRect TAdvGraph::plotArea() const {

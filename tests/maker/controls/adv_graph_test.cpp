@@ -81,6 +81,20 @@ TEST(AdvGraph, FixedRangeAutoRangeAndClear) {
     EXPECT_EQ(g.graph.voltHigh(), 1e6) << "the scale stops at its largest step";
     grabbed(g.graph); // paints without trouble
 
+    // The scale narrows only with room to spare: 4.7 V keeps ±10, 4.4 V narrows to ±5.
+    g.graph.PlotGraphs(level(10, 9.0));
+    pump(30);
+    EXPECT_EQ(g.graph.voltHigh(), 10.0);
+    g.graph.PlotGraphs(level(10, 4.7));
+    pump(30);
+    EXPECT_EQ(g.graph.voltHigh(), 10.0);
+    g.graph.PlotGraphs(level(10, -4.4));
+    pump(30);
+    EXPECT_EQ(g.graph.voltHigh(), 5.0);
+    g.graph.PlotGraphs(level(10, 5.01));
+    pump(30);
+    EXPECT_EQ(g.graph.voltHigh(), 10.0) << "it widens at once";
+
     g.graph.clear();
     EXPECT_EQ(g.graph.shownSamples(), 0u);
     const QImage image = grabbed(g.graph);
