@@ -1,5 +1,7 @@
 #include "task_file.h"
 
+#include "common/platform/file_io.h"
+
 #include "operation_table.h"
 #include "property_table.h"
 #include "radezuvi_engine.h"
@@ -12,7 +14,6 @@
 #include <set>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace radezuvi {
@@ -294,25 +295,7 @@ std::string formatTaskFile(const TaskDefinition& definition) {
 }
 
 bool writeTaskFile(const std::filesystem::path& path, const TaskDefinition& definition) {
-    // A name of this process's own, so two programs saving one task do not share a temporary.
-    std::filesystem::path temporary = path;
-    temporary += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << formatTaskFile(definition);
-        if (!file.flush()) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return doz::platform::writeFileAtomically(path, formatTaskFile(definition));
 }
 
 } // namespace radezuvi

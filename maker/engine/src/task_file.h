@@ -19,7 +19,7 @@ std::optional<TaskDefinition> parseTaskFile(std::string_view text);
 std::optional<TaskDefinition> readTaskFile(const std::filesystem::path& path);
 
 std::string formatTaskFile(const TaskDefinition& definition);
-// Writes beside the target and renames, so the file is never left half written.
+// Replaces the file atomically, so it is never left half written; false when it cannot.
 bool writeTaskFile(const std::filesystem::path& path, const TaskDefinition& definition);
 
 } // namespace radezuvi
