@@ -50,10 +50,10 @@ int32_t EngineEventSink::handle(int32_t eventId, void* record) {
 void EngineEventSink::onAnalog(const void* record, bool overrun, bool last) {
     const auto* block = static_cast<const Radezuvi_AiRecord*>(record);
     const std::span<const double> data(block->data, block->data ? block->sampleCount : 0);
-    if (analog_) {
-        analog_->PlotGraphs(data);
-    }
     const std::size_t channels = block->channelCount;
+    if (analog_) {
+        analog_->PlotGraphs(firstChannel(data, channels));
+    }
     std::lock_guard lock(mutex_);
     ++summary_.blocks;
     summary_.overruns += overrun ? 1 : 0;
@@ -62,6 +62,19 @@ void EngineEventSink::onAnalog(const void* record, bool overrun, bool last) {
     if (channels > 0 && data.size() >= channels) {
         summary_.lastScan.assign(data.end() - static_cast<std::ptrdiff_t>(channels), data.end());
     }
+}
+
+// The samples of the first enabled channel, picked out of the interleaved block; the copy lives in
+// a buffer that only the engine thread of this task touches.
+std::span<const double> EngineEventSink::firstChannel(std::span<const double> data, std::size_t channels) {
+    if (channels <= 1) {
+        return data;
+    }
+    firstChannel_.clear();
+    for (std::size_t i = 0; i < data.size(); i += channels) {
+        firstChannel_.push_back(data[i]);
+    }
+    return firstChannel_;
 }
 
 void EngineEventSink::onDigital(const void* record, bool overrun, bool last) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <vector>
 
 namespace doz::taskwizard {
@@ -48,6 +49,7 @@ private:
     int32_t handle(int32_t eventId, void* record);
     void onAnalog(const void* record, bool overrun, bool last);
     void onDigital(const void* record, bool overrun, bool last);
+    std::span<const double> firstChannel(std::span<const double> data, std::size_t channels);
     void post();
 
     QObject* receiver_; // outlives the task's callbacks: the panel stops the task first
@@ -55,6 +57,7 @@ private:
     std::shared_ptr<controls::AnalogFeed> analog_;
     std::shared_ptr<controls::DigitalFeed> digital_;
     bool digitalRecords_ = false;
+    std::vector<double> firstChannel_; // engine thread only
     std::mutex mutex_;
     EventSummary summary_;
     std::atomic<bool> posted_{false};

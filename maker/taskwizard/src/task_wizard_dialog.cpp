@@ -191,7 +191,7 @@ QWidget* TaskWizardDialog::buildSettingsGroup() {
         settingRows_.push_back(row);
     }
     settingsForm_->addRow(Label_NoSettings);
-    settingRows_.push_back({Label_NoSettings, {AnalogPolling, DigitalRead, DigitalWrite, EventCounter}});
+    settingRows_.push_back({Label_NoSettings, {DigitalRead, DigitalWrite, EventCounter}});
     connect(Cmb_Range, &QComboBox::activated, this, [this] { Cmb_RangeChange(); });
     return group;
 }

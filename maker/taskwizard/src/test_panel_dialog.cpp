@@ -164,6 +164,10 @@ QWidget* TestPanelDialog::buildDisplay() {
     }
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(Notebook_Display);
+    if (operation_->family == AnalogAcquisition && !settings_.channels.empty()) {
+        group->setTitle(
+            QStringLiteral("Data -- graph of %1").arg(channelName(*operation_, settings_.channels.front())));
+    }
     return group;
 }
 
