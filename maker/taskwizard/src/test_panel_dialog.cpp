@@ -89,6 +89,10 @@ TestPanelDialog::TestPanelDialog(Radezuvi_Handle task, const QString& caption, Q
     auto* digital = new controls::TAdvDigitalGraph;
     Graph_Analog = named(graph, "Graph_Analog");
     Graph_Digital = named(digital, "Graph_Digital");
+    const QString firstChannel =
+        settings_.channels.empty() ? QString() : channelName(*operation_, settings_.channels.front());
+    Graph_Analog->setAccessibleName(QStringLiteral("Graph of %1").arg(firstChannel));
+    Graph_Digital->setAccessibleName(QStringLiteral("Samples of %1").arg(firstChannel));
     sink_ = std::make_unique<EngineEventSink>(
         this, [this] { showEvents(); }, graph->feed(), digital->feed());
     sink_->expectDigitalRecords(operation_->family == DigitalAcquisition);

@@ -16,20 +16,19 @@
 namespace doz::taskwizard::testing {
 namespace {
 
-const QString kSource = QString::fromLocal8Bit(qgetenv("DOZ_SOURCE_DIR"));
+const QString kProfiles = QStringLiteral(DEMO_PROFILES);
 
 class DemoTasks : public WizardTest {
 protected:
     void SetUp() override {
         WizardTest::SetUp();
-        ASSERT_FALSE(kSource.isEmpty());
-        ASSERT_EQ(Radezuvi_UseMachineProfile(QFile::encodeName(kSource + "/maker/profiles/demo.machine")), 0);
+        ASSERT_EQ(Radezuvi_UseMachineProfile(QFile::encodeName(kProfiles + "/demo.machine")), 0);
     }
     void TearDown() override { Radezuvi_UseMachineProfile(WIZARD_TEST_MACHINE); }
 };
 
 TEST_F(DemoTasks, LoadCoverTheFamiliesAndRunInThePanel) {
-    const QDir folder(kSource + "/maker/profiles/demo-tasks");
+    const QDir folder(kProfiles + "/demo-tasks");
     const QStringList files = folder.entryList({"*.tsk"}, QDir::Files);
     ASSERT_GE(files.size(), 6);
     QSet<int> operations;

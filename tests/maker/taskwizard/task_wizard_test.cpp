@@ -401,3 +401,28 @@ TEST_F(TaskWizard, EditingCancelledKeepsTheFile) {
 
 } // namespace
 } // namespace doz::taskwizard::testing
+
+namespace doz::taskwizard::testing {
+namespace {
+
+TEST_F(TaskWizard, ATaskOfACardNotInstalledHereCanStillBeEdited) {
+    const QString path = taskPath(QStringLiteral("Elsewhere.tsk"));
+    writeBytes(path, "radezuvi-task 1\noperation 0x20000\ndevice 40 0\nchannels 1\nend\n");
+    dialogs_.modalScripts.push_back(finishWith([](TaskWizardDialog& w) {
+        EXPECT_EQ(w.Cmb_Device->currentText(), "PCI-A130: 0 (not installed)");
+        EXPECT_EQ(checkedTexts(w.List_Channels), QStringList{"AO1"});
+        w.Edit_Description->setPlainText(QStringLiteral("Set point of the second rig"));
+    }));
+
+    EXPECT_EQ(ZEVOZAZA_StartDAQWizardWithFile(utf8(path).constData()), 1);
+
+    const Radezuvi_Handle task = Radezuvi_LoadTask(utf8(path).constData(), 0);
+    ASSERT_NE(task, 0u);
+    EXPECT_EQ(Radezuvi_GetPropertyI4(task, RADEZUVI_PROP_DEVICE_TYPE), 40);
+    EXPECT_EQ(enabledChannels(task), std::vector<int>{1});
+    EXPECT_EQ(description(task), "Set point of the second rig");
+    Radezuvi_EndTask(task);
+}
+
+} // namespace
+} // namespace doz::taskwizard::testing
