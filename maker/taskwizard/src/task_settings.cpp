@@ -108,7 +108,8 @@ TaskSettings readSettings(Radezuvi_Handle task) {
         settings.generator = readGenerator(task, first);
     }
     const int rateProperty = usesDigitalRate(family) ? RADEZUVI_PROP_DIO_RATE : RADEZUVI_PROP_AI_RATE;
-    settings.rate = propertyF64(task, rateProperty, settings.rate);
+    const double rate = propertyF64(task, rateProperty, 0);
+    settings.rate = rate > 0 ? rate : settings.rate;
     settings.blockSize = static_cast<std::uint32_t>(propertyF64(task, RADEZUVI_PROP_BLOCK_SIZE, 0));
     settings.timerInterval =
         static_cast<std::uint32_t>(propertyF64(task, RADEZUVI_PROP_TIMER_INTERVAL, settings.timerInterval));

@@ -227,6 +227,7 @@ void TaskWizardDialog::setTaskFile(const QString& folder, const QString& taskNam
     Label_TaskFolder->setText(folder);
     Edit_TaskName->setText(taskName);
     Edit_TaskName->setReadOnly(!nameEditable);
+    (nameEditable ? static_cast<QWidget*>(Edit_TaskName) : Cmb_Operation)->setFocus();
 }
 
 QString TaskWizardDialog::taskName() const {

@@ -303,15 +303,14 @@ int32_t TestPanelDialog::preparePattern() {
     if (const int32_t result = Radezuvi_GetDOBuffer(task_, &pattern, 10); result != RADEZUVI_OK) {
         return result;
     }
-    const std::uint32_t length = std::max(pattern.capacity, pattern.sampleCount);
     auto* bytes = static_cast<unsigned char*>(pattern.data);
     const std::uint32_t width = pattern.sampleWidth / 8;
-    for (std::uint32_t i = 0; bytes && i < length; ++i) {
+    for (std::uint32_t i = 0; bytes && i < pattern.capacity; ++i) {
         for (std::uint32_t b = 0; b < width; ++b) {
-            bytes[i * width + b] = static_cast<unsigned char>(b == 0 ? i : 0);
+            bytes[i * width + b] = static_cast<unsigned char>(b < 4 ? (i >> (8 * b)) & 0xFF : 0);
         }
     }
-    pattern.sampleCount = length;
+    pattern.sampleCount = pattern.capacity;
     return Radezuvi_SetDOPattern(task_, &pattern);
 }
 

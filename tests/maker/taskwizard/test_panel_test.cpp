@@ -7,6 +7,7 @@
 #include "maker/taskwizard/radezuviwizard.h"
 #include "maker/taskwizard/src/test_panel_dialog.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -112,6 +113,24 @@ TEST_F(TestPanel, ContinuousInputReachesTheGraphAndStopsBeforeReturning) {
     ASSERT_EQ(Radezuvi_Start(task), RADEZUVI_OK);
     QThread::msleep(100);
     EXPECT_EQ(Radezuvi_Stop(task), RADEZUVI_OK);
+    EXPECT_EQ(Radezuvi_EndTask(task), 1);
+}
+
+TEST_F(TestPanel, ClosingWhileBlocksPourInLeavesNothingBehind) {
+    // A thousand blocks a second: notices are still queued for each panel when it closes.
+    const Radezuvi_Handle task = makeTask(RADEZUVI_OP_AI_CONTINUOUS, 1530, {0, 1, 2, 3});
+    ASSERT_EQ(Radezuvi_SetPropertyF64(task, RADEZUVI_PROP_AI_RATE, 100000), RADEZUVI_OK);
+    ASSERT_EQ(Radezuvi_SetPropertyU4(task, RADEZUVI_PROP_BLOCK_SIZE, 100), RADEZUVI_OK);
+    for (int round = 0; round < 20; ++round) {
+        dialogs_.modalScripts.push_back(watch([](TestPanelDialog& panel) {
+            EXPECT_TRUE(processEventsUntil([&] { return panel.Graph_Analog->feed()->blocksPlotted() > 0; }));
+        }));
+        ASSERT_EQ(ZEVOZAZA_ShowTestPanel(task, 0, 1, "Instant Test Panel -- Burst"), 0);
+        QThread::msleep(2);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(dialogs_.count(DialogCall::Kind::RunModal), 20u);
+    EXPECT_EQ(Radezuvi_SetPropertyU4(task, RADEZUVI_PROP_BLOCK_SIZE, 200), RADEZUVI_OK);
     EXPECT_EQ(Radezuvi_EndTask(task), 1);
 }
 
