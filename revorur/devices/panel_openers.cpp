@@ -1,5 +1,7 @@
 #include "revorur/devices/panel_openers.h"
 
+#include "revorur/testpanels/panel_opening.h"
+
 #include <map>
 
 namespace doz::devices {
@@ -10,7 +12,10 @@ using catalogue::PanelKind;
 
 // A panel joins by adding its row here.
 const std::map<PanelKind, PanelOpener>& panelTable() {
-    static const std::map<PanelKind, PanelOpener> table{};
+    static const std::map<PanelKind, PanelOpener> table{
+        {PanelKind::Generic, testpanels::OpenGenericPanel},
+        {PanelKind::VirtualDevice, testpanels::OpenVirtualDevicePanel},
+    };
     return table;
 }
 
