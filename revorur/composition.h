@@ -5,6 +5,7 @@
 
 #include "revorur/devices/device_manager.h"
 #include "revorur/shell/main_form.h"
+#include "revorur/shell/shell_forms.h"
 #include "revorur/software/software_manager.h"
 #include "revorur/tasks/task_manager.h"
 
@@ -15,6 +16,7 @@ struct RevorurWindow {
     devices::DeviceManager devices{form};
     tasks::TaskManager tasks{form};
     software::SoftwareManager software{form};
+    shell::ShellForms shellForms{form};
 };
 
 } // namespace doz::revorur

@@ -16,11 +16,18 @@ std::string fileNamePart(std::string_view name) {
     return part;
 }
 
+// The session's runtime folder when it names an existing folder; a stale or mistyped value
+// falls back to the temporary folder rather than keeping the program from starting.
+bool isRuntimeFolder(const char* runtime) {
+    std::error_code error;
+    return runtime != nullptr && *runtime == '/' && std::filesystem::is_directory(runtime, error);
+}
+
 } // namespace
 
 std::filesystem::path SingleInstanceLock::lockFile(std::string_view name) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && *runtime == '/')
+    if (isRuntimeFolder(runtime))
         return std::filesystem::path(runtime) / ("dozazar-" + fileNamePart(name) + ".lock");
     // The temporary folder is shared by all users; the user id keeps sessions apart.
     std::error_code error;

@@ -8,8 +8,8 @@
 namespace doz::platform {
 
 // The named mutex that keeps a program to one instance per user session: an flock on
-// "$XDG_RUNTIME_DIR/dozazar-<name>.lock" (or a per-user file in the temporary folder), held
-// for the life of the object.
+// "$XDG_RUNTIME_DIR/dozazar-<name>.lock" (or, when that folder is unset or missing, a per-user
+// file in the temporary folder), held for the life of the object.
 class SingleInstanceLock {
 public:
     enum class State { Acquired, AlreadyRunning, Failed };

@@ -17,6 +17,19 @@ namespace {
 constexpr const char* HomePageAddress = "https://www.dozazar.example/";
 constexpr const char* FeedbackAddress = "https://www.dozazar.example/support/feedback";
 
+// The system's device manager has no one counterpart here: the first of these hardware
+// browsers found on PATH stands in for it, and without one the item does nothing.
+constexpr const char* DeviceManagerPrograms[] = {"hardinfo2", "hardinfo", "lshw-gtk", "kinfocenter"};
+
+void StartSystemDeviceManager() {
+    for (const char* program : DeviceManagerPrograms) {
+        if (platform::resolveProgram(program)) {
+            platform::launcher().start({program, {}});
+            return;
+        }
+    }
+}
+
 QAction* item(QMenu* menu, const char* name, const QString& text) {
     QAction* a = menu->addAction(text);
     a->setObjectName(QString::fromLatin1(name));
@@ -94,8 +107,7 @@ void TForm1::buildMenus() {
     connect(menuSystemInformation, &QAction::triggered, this,
             [this] { RunFunction("menuSystemInformation"); });
     menuSystemDeviceManager = item(help, "menuSystemDeviceManager", "S&ystem Device manager");
-    connect(menuSystemDeviceManager, &QAction::triggered, this,
-            [] { platform::startProgram("mmc.exe devmgmt.msc"); });
+    connect(menuSystemDeviceManager, &QAction::triggered, this, [] { StartSystemDeviceManager(); });
     menuVideoTutorials = item(help, "menuVideoTutorials", "&Video Tutorials");
     help->addSeparator();
     menuAbout = item(help, "menuAbout", "A&bout...");

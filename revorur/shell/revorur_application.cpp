@@ -6,9 +6,10 @@
 
 namespace doz::shell {
 
+// Only the application name is set: a display name would be appended to every window title
+// by the windowing platform ("Revorur V1.52 - Revorur"), and the captions are the forms' own.
 RevorurApplication::RevorurApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Revorur");
-    setApplicationDisplayName("Revorur");
 }
 
 bool RevorurApplication::notify(QObject* receiver, QEvent* event) {

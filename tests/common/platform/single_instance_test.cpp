@@ -100,9 +100,23 @@ TEST_F(SingleInstance, LockFilePlaces) {
     }
 }
 
-TEST_F(SingleInstance, AnUnusableFolderFails) {
+TEST_F(SingleInstance, AMissingRuntimeFolderFallsBackToTheTemporaryFolder) {
+    const TempFolder temporary;
+    ScopedEnv tmpdir("TMPDIR", temporary.path().string());
     ScopedEnv missing("XDG_RUNTIME_DIR", (runtime_.path() / "no-such-folder").string());
-    EXPECT_EQ(SingleInstanceLock("Revorur").state(), State::Failed);
+    const std::filesystem::path fallback =
+        temporary.path() / ("dozazar-" + std::to_string(::getuid()) + "-Revorur.lock");
+    EXPECT_EQ(SingleInstanceLock::lockFile("Revorur"), fallback);
+    {
+        const SingleInstanceLock first("Revorur");
+        EXPECT_EQ(first.state(), State::Acquired);
+        EXPECT_TRUE(std::filesystem::exists(fallback));
+        EXPECT_FALSE(std::filesystem::exists(runtime_.path() / "no-such-folder"));
+        EXPECT_EQ(stateInOtherProcess("Revorur"), State::AlreadyRunning)
+            << "the fallback still keeps one instance";
+    }
+    ScopedEnv relative("XDG_RUNTIME_DIR", "run/user");
+    EXPECT_EQ(SingleInstanceLock::lockFile("Revorur"), fallback);
 }
 
 } // namespace

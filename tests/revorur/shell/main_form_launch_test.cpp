@@ -5,6 +5,10 @@
 
 #include <QAction>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 namespace doz::shell {
 namespace {
 
@@ -34,14 +38,31 @@ TEST_F(MenuLaunchTest, HelpAndQuestionMenusOpenPagesInTheBrowser) {
     EXPECT_NE(launcher.requests[1].arguments[0], launcher.requests[2].arguments[0]);
 }
 
-TEST_F(MenuLaunchTest, SystemDeviceManagerAndVideoTutorials) {
+TEST_F(MenuLaunchTest, SystemDeviceManagerStartsAnInstalledHardwareBrowserAndVideoTutorialsNothing) {
+    struct SearchPath {
+        std::string old = std::getenv("PATH") ? std::getenv("PATH") : "";
+        explicit SearchPath(const std::filesystem::path& only) { ::setenv("PATH", only.c_str(), 1); }
+        ~SearchPath() { ::setenv("PATH", old.c_str(), 1); }
+    } path(dir_);
+    const auto install = [this](const char* program) {
+        const std::filesystem::path file = dir_ / program;
+        std::ofstream(file) << "#!/bin/sh\n";
+        std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+    };
+
     form->menuSystemDeviceManager->trigger();
-    ASSERT_EQ(launcher.requests.size(), 1u);
-    EXPECT_EQ(launcher.requests[0].program, "mmc.exe");
-    EXPECT_EQ(launcher.requests[0].arguments, std::vector<std::string>{"devmgmt.msc"});
+    EXPECT_TRUE(launcher.requests.empty()) << "none installed: nothing starts";
+
+    install("lshw-gtk");
+    form->menuSystemDeviceManager->trigger();
+    install("hardinfo");
+    form->menuSystemDeviceManager->trigger();
+    ASSERT_EQ(launcher.requests.size(), 2u);
+    EXPECT_EQ(launcher.programs(), (std::vector<std::string>{"lshw-gtk", "hardinfo"}));
+    EXPECT_TRUE(launcher.requests[1].arguments.empty());
 
     form->menuVideoTutorials->trigger();
-    EXPECT_EQ(launcher.requests.size(), 1u) << "video tutorials do nothing";
+    EXPECT_EQ(launcher.requests.size(), 2u) << "video tutorials do nothing";
 }
 
 TEST_F(MenuLaunchTest, MenuItemsOfOtherManagersRunTheirRegisteredActions) {
