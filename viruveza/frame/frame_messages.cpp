@@ -41,8 +41,9 @@ std::string invalidFormat() {
     return "Ruzidavidez Error : Invalid file format! This file is NOT a Ruzidavidez file!";
 }
 
-std::string openFailed(std::string_view name, std::string_view reason) {
-    return concat({"Ruzidavidez Error : Code source <", name, "> - Open code source failed! ", reason});
+std::string openFailed(std::string_view name, std::string_view path, std::string_view reason) {
+    return concat(
+        {"Ruzidavidez Error : Code source <", name, "> - Open code source failed! ", path, ": ", reason});
 }
 
 std::string opened(std::string_view name) {

@@ -18,7 +18,7 @@ bool isCodeFileName(std::string_view path);
 
 namespace message {
 std::string invalidFormat();
-std::string openFailed(std::string_view name, std::string_view reason);
+std::string openFailed(std::string_view name, std::string_view path, std::string_view reason);
 std::string opened(std::string_view name);
 std::string setActive(std::string_view name);
 std::string activeSwitched(std::string_view name);

@@ -107,7 +107,7 @@ CViruvezaDoc* CViruvezaApp::finishNewCodeSource(const wizard::CMainWizard& sheet
         return nullptr;
     }
     if (const auto failure = document->open(path)) {
-        postMessage(message::openFailed(name, *failure));
+        postMessage(message::openFailed(name, text(path), *failure));
         return nullptr;
     }
     if (CViruvezaDoc* stale = findOpen(path))
@@ -160,7 +160,7 @@ CViruvezaDoc* CViruvezaApp::openCodeSource(const QString& path) {
     }
     auto document = std::make_unique<CViruvezaDoc>(this);
     if (const auto failure = document->open(path)) {
-        postMessage(message::openFailed(name, *failure));
+        postMessage(message::openFailed(name, text(path), *failure));
         return nullptr;
     }
     postMessage(message::opened(name));

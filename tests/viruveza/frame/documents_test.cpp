@@ -60,9 +60,24 @@ TEST_F(DocumentsTest, OpenRefusesOtherFilesAndReportsUnreadableOnes) {
     EXPECT_EQ(messageLines()[0],
               "Ruzidavidez Error : Invalid file format! This file is NOT a Ruzidavidez file!");
     EXPECT_EQ(open(dir_ / "Gone.txt"), nullptr);
-    EXPECT_EQ(messageLines()[0],
-              "Ruzidavidez Error : Code source <Gone> - Open code source failed! No such file or directory");
+    EXPECT_EQ(messageLines()[0], "Ruzidavidez Error : Code source <Gone> - Open code source failed! " +
+                                     QString::fromStdString((dir_ / "Gone.txt").string()) +
+                                     ": No such file or directory");
     EXPECT_TRUE(app_->codeSources().empty());
+}
+
+TEST_F(DocumentsTest, SaveOfAnOpenedFileThatIsGoneAsksForAName) {
+    startApp();
+    writeFile(dir_ / "Moved.txt", "text\n");
+    CViruvezaDoc* document = open(dir_ / "Moved.txt");
+    ASSERT_NE(document, nullptr);
+    std::filesystem::remove(dir_ / "Moved.txt");
+    dialogs_.saveFileAnswers = {QString::fromStdString((dir_ / "Found").string())};
+    app_->OnFileSave();
+    flush();
+    ASSERT_EQ(dialogs_.count(DialogCall::Kind::SaveFile), 1u);
+    EXPECT_EQ(readFile(dir_ / "Found.txt"), "text\n");
+    EXPECT_EQ(document->title(), "Found.txt");
 }
 
 TEST_F(DocumentsTest, EditedDocumentClosedWithCancelKeepsItsText) {

@@ -31,8 +31,9 @@ TEST(FrameMessages, LinesOfTheMessageWindow) {
     EXPECT_EQ(message::setActive("Test"),
               "Ruzidavidez Message : Code source <Test> - Set as active code source ...");
     EXPECT_EQ(message::activeSwitched("Two"), "Radiduzero Message : Active code source switched to <Two>");
-    EXPECT_EQ(message::openFailed("Gone", "No such file or directory"),
-              "Ruzidavidez Error : Code source <Gone> - Open code source failed! No such file or directory");
+    EXPECT_EQ(message::openFailed("Gone", "/d/Gone.txt", "No such file or directory"),
+              "Ruzidavidez Error : Code source <Gone> - Open code source failed! /d/Gone.txt: No such file "
+              "or directory");
     EXPECT_EQ(message::generationFailed("Wave", "no channel is enabled"),
               "Ruzidavidez Error : Code source <Wave> - no channel is enabled");
     EXPECT_EQ(

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include <filesystem>
@@ -93,6 +94,18 @@ TEST_F(MainWizardTest, FirstDisplayAndThePresetLine) {
 
     sheet_->setCardLine(7); // neither line: the classic line
     EXPECT_EQ(sheet_->cardLine(), 0);
+}
+
+TEST_F(MainWizardTest, FolderChooserSetsTheLocation) {
+    CWizDataSrc& page = start();
+    dialogs_.folderAnswers = {QString::fromStdString(dir_.string())};
+    page.Btn_Browse->click();
+    ASSERT_EQ(dialogs_.callsOf(DialogCall::Kind::ChooseFolder).size(), 1u);
+    EXPECT_EQ(dialogs_.callsOf(DialogCall::Kind::ChooseFolder)[0].title, "Choose Directory");
+    EXPECT_EQ(page.Edit_Location->text(), QString::fromStdString(dir_.string() + "/"));
+    EXPECT_EQ(page.model().location(), dir_.string() + "/");
+    page.Btn_Browse->click(); // cancelled: the location stays
+    EXPECT_EQ(page.Edit_Location->text(), QString::fromStdString(dir_.string() + "/"));
 }
 
 TEST_F(MainWizardTest, EmptyNameStaysBeforeAnyLocationCheck) {
