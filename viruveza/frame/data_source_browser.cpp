@@ -4,6 +4,7 @@
 #include "viruveza/frame/frame_icons.h"
 #include "viruveza/frame/viruveza_doc.h"
 
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 namespace doz::frame {
@@ -19,6 +20,26 @@ QFont highlightFont(const QFont& base) {
     return font;
 }
 
+// The highlighted root is drawn on the tree's own background even while it is selected, so its
+// red, bold, underlined text always shows.
+class HighlightDelegate : public QStyledItemDelegate {
+public:
+    HighlightDelegate(QTreeWidget* tree, const DataSourceBrowser& browser)
+        : QStyledItemDelegate(tree), tree_(tree), browser_(browser) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        if (browser_.highlighted() && tree_->itemFromIndex(index) == browser_.highlighted())
+            plain.state &= ~QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+
+private:
+    QTreeWidget* tree_;
+    const DataSourceBrowser& browser_;
+};
+
 } // namespace
 
 DataSourceBrowser::DataSourceBrowser(QWidget* parent) : QDockWidget("Data Source Browser", parent) {
@@ -30,6 +51,7 @@ DataSourceBrowser::DataSourceBrowser(QWidget* parent) : QDockWidget("Data Source
     Tree_DataSource->setHeaderHidden(true);
     Tree_DataSource->setExpandsOnDoubleClick(false);
     Tree_DataSource->setIconSize(QSize(16, 16));
+    Tree_DataSource->setItemDelegate(new HighlightDelegate(Tree_DataSource, *this));
     setWidget(Tree_DataSource);
     showPlaceholderIfEmpty();
     connect(Tree_DataSource, &QTreeWidget::itemDoubleClicked, this,

@@ -100,8 +100,14 @@ CViruvezaDoc* CViruvezaApp::finishNewCodeSource(const wizard::CMainWizard& sheet
     auto document = std::make_unique<CViruvezaDoc>(this);
     document->setPathName(path);
     document->cardLine = sheet.cardLine();
-    const generators::GenerateResult result = document->generate(record);
     const std::string name = text(document->codeSourceName());
+    // The file is about to be replaced: a window showing it goes first, asking for its edits.
+    if (CViruvezaDoc* stale = findOpen(path); stale && !closeCodeSource(*stale, AskToSave::Yes)) {
+        postMessage(
+            message::generationFailed(name, "not generated, the window of " + text(path) + " stays open"));
+        return nullptr;
+    }
+    const generators::GenerateResult result = document->generate(record);
     if (!result.ok()) {
         postMessage(message::generationFailed(name, result.message));
         return nullptr;
@@ -110,8 +116,6 @@ CViruvezaDoc* CViruvezaApp::finishNewCodeSource(const wizard::CMainWizard& sheet
         postMessage(message::openFailed(name, text(path), *failure));
         return nullptr;
     }
-    if (CViruvezaDoc* stale = findOpen(path))
-        closeCodeSource(*stale, AskToSave::No);
     document->record = record;
     CViruvezaDoc* shown = document.release();
     showCodeSource(*shown, sheet.operationCode());

@@ -103,6 +103,40 @@ TEST_F(DocumentsTest, EditedDocumentClosedWithCancelKeepsItsText) {
     EXPECT_EQ(app_->activeCodeSource(), nullptr);
 }
 
+TEST_F(DocumentsTest, GeneratingOverAnOpenEditedFileAsksFirst) {
+    startApp();
+    CViruvezaDoc* first = newCodeSource({"Again", dir_, 0, 1, 0});
+    ASSERT_NE(first, nullptr);
+    type(*first, "// edits\n");
+    dialogs_.confirmAnswers = {true, true}; // replace the file, twice
+    dialogs_.saveChangesAnswers = {SaveChoice::Cancel};
+    EXPECT_EQ(newCodeSource({"Again", dir_, 0, 1, 0}), nullptr);
+    ASSERT_EQ(app_->codeSources().size(), 1u);
+    EXPECT_TRUE(app_->codeSources()[0]->view->toPlainText().contains("// edits"));
+    EXPECT_TRUE(messageLines()[0].startsWith("Ruzidavidez Error : Code source <Again> - "));
+
+    dialogs_.saveChangesAnswers = {SaveChoice::Discard};
+    scriptWizard({"Again", dir_, 0, 1, 0});
+    app_->OnFileNew();
+    flush();
+    ASSERT_EQ(app_->codeSources().size(), 1u);
+    EXPECT_FALSE(app_->codeSources()[0]->view->toPlainText().contains("// edits"));
+    EXPECT_FALSE(app_->codeSources()[0]->isModified());
+}
+
+TEST_F(DocumentsTest, ExitAsksForEditedDocuments) {
+    startApp();
+    CViruvezaDoc* document = newCodeSource({"Exit", dir_, 0, 1, 0});
+    ASSERT_NE(document, nullptr);
+    type(*document, "// unsaved\n");
+    dialogs_.saveChangesAnswers = {SaveChoice::Cancel};
+    EXPECT_FALSE(app_->mainFrame().close());
+    EXPECT_EQ(app_->codeSources().size(), 1u);
+    dialogs_.saveChangesAnswers = {SaveChoice::Discard};
+    EXPECT_TRUE(app_->mainFrame().close());
+    EXPECT_TRUE(app_->codeSources().empty());
+}
+
 TEST_F(DocumentsTest, UneditedDocumentClosesWithoutAsking) {
     startApp();
     ASSERT_NE(newCodeSource({"Quiet", dir_, 0, 1, 0}), nullptr);
