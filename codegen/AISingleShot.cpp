@@ -1,0 +1,190 @@
+/*
+ * AISingleShot.cpp -- C reference code for the Radezuvi task engine: analog input, one-shot waveform acquisition.
+ *
+ * Acquires one buffer of samples from the enabled analog input channels, receiving the data
+ * blocks in a callback, and prints each channel's minimum, maximum and mean.
+ *
+ * The task is the task file named by TASK_NAME below, looked for in the task folder given as the
+ * first argument, else in the current directory. Every engine call is checked; a failure is
+ * printed on stderr and the program ends with exit status 1.
+ *
+ * Build (the file is C; "-x c" tells the compiler so whatever the file is called):
+ *     cc -x c AISingleShot.cpp -I<folder of radezuvi_engine.h> -L<folder of the engine library>
+ *        -lradezuviengine -o AISingleShot
+ * Run:
+ *     ./AISingleShot [task folder]
+ */
+#if !defined(_WIN32) && !defined(_POSIX_C_SOURCE)
+#define _POSIX_C_SOURCE 200809L /* nanosleep */
+#endif
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "radezuvi_engine.h"
+
+#ifdef _WIN32
+#include <windows.h>
+/* Waits the given number of milliseconds. */
+static void pause_ms(unsigned long ms)
+{
+    Sleep((DWORD)ms);
+}
+#else
+#include <time.h>
+/* Waits the given number of milliseconds. */
+static void pause_ms(unsigned long ms)
+{
+    struct timespec wait;
+    wait.tv_sec = (time_t)(ms / 1000);
+    wait.tv_nsec = (long)(ms % 1000) * 1000000L;
+    while (nanosleep(&wait, &wait) != 0)
+        ;
+}
+#endif
+
+/* The task this program runs: the name of its task file without ".tsk". */
+#define TASK_NAME "DaqTask"
+
+/* What the callback gathers from the data blocks, per enabled channel. */
+#define MAX_CHANNELS 256
+
+struct acquisition {
+    unsigned long blocks;
+    unsigned long scans;     /* samples per channel */
+    int last_block_seen;     /* a one-shot acquisition has delivered its last block */
+    uint32_t channels;       /* channels per scan, as the records say */
+    double minimum[MAX_CHANNELS];
+    double maximum[MAX_CHANNELS];
+    double sum[MAX_CHANNELS];
+};
+
+/* Called by the engine on its own thread for every event of the task. The samples of a block
+ * are interleaved: one per enabled channel in each scan. The record is valid only during the
+ * call, so the callback takes what it needs and returns quickly. */
+static int32_t on_event(int32_t task, int32_t event, void *user, void *record)
+{
+    struct acquisition *acq = (struct acquisition *)user;
+    const Radezuvi_AiRecord *block = (const Radezuvi_AiRecord *)record;
+    uint32_t i, channel;
+
+    (void)task;
+    if (event == RADEZUVI_EVENT_STARTED)
+        return 1;
+    if (event != RADEZUVI_EVENT_DATA && event != RADEZUVI_EVENT_DATA_OVERRUN && event != RADEZUVI_EVENT_DATA_LAST)
+        return 0;
+    if (block == NULL || block->channelCount == 0)
+        return 1;
+    acq->channels = block->channelCount;
+    for (i = 0; i < block->sampleCount; ++i) {
+        double value = block->data[i];
+        channel = i % block->channelCount;
+        if (channel >= MAX_CHANNELS)
+            continue;
+        if (acq->scans == 0 && i < block->channelCount) {
+            acq->minimum[channel] = value;
+            acq->maximum[channel] = value;
+        }
+        if (value < acq->minimum[channel])
+            acq->minimum[channel] = value;
+        if (value > acq->maximum[channel])
+            acq->maximum[channel] = value;
+        acq->sum[channel] += value;
+    }
+    acq->scans += block->sampleCount / block->channelCount;
+    acq->blocks += 1;
+    if (event == RADEZUVI_EVENT_DATA_LAST)
+        acq->last_block_seen = 1;
+    return 1;
+}
+
+/* Prints what was acquired: blocks, scans and each channel's minimum, maximum and mean. */
+static void print_acquisition(const struct acquisition *acq, Radezuvi_Handle task)
+{
+    uint16_t *channels = NULL;
+    int count = Radezuvi_GetEnabledChannelList(task, &channels);
+    int i;
+
+    printf("Received %lu blocks, %lu samples per channel\n", acq->blocks, acq->scans);
+    for (i = 0; i < count && i < MAX_CHANNELS && acq->scans > 0; ++i)
+        printf("  AI%u: minimum %8.4f V, maximum %8.4f V, mean %8.4f V\n", (unsigned)channels[i],
+               acq->minimum[i], acq->maximum[i], acq->sum[i] / (double)acq->scans);
+    Radezuvi_FreeChannelList(channels);
+}
+
+/* Prints what failed and returns the program's failure status. */
+static int report(const char *call, int32_t result)
+{
+    fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
+    return 1;
+}
+
+/* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
+static Radezuvi_Handle load_task(int argc, char **argv)
+{
+    const char *folder = argc > 1 ? argv[1] : ".";
+    char path[4096];
+    int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
+    Radezuvi_Handle task;
+
+    if (length < 0 || (size_t)length >= sizeof path) {
+        fprintf(stderr, "The task path is too long.\n");
+        return 0;
+    }
+    task = Radezuvi_LoadTask(path, 1);
+    if (task == 0)
+        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+    else
+        printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
+    return task;
+}
+
+/* Acquires one buffer of samples: starts the task, waits for the time the buffer takes (plus a
+ * margin), stops the task and prints what the callback received. */
+static int run(Radezuvi_Handle task)
+{
+    static struct acquisition acq; /* large; zero-initialised */
+    double rate = 0;
+    int32_t scans, result;
+    unsigned long wait_ms;
+
+    result = Radezuvi_GetPropertyF64(task, RADEZUVI_PROP_AI_RATE, &rate);
+    if (result != RADEZUVI_OK || rate <= 0)
+        return report("Radezuvi_GetPropertyF64 (sample rate)", result);
+    scans = Radezuvi_GetPropertyI4(task, RADEZUVI_PROP_BLOCK_SIZE);
+    if (scans <= 0)
+        scans = (int32_t)(rate / 10) > 0 ? (int32_t)(rate / 10) : 1; /* the engine's default */
+    wait_ms = (unsigned long)(1000.0 * scans / rate) + 500;
+    printf("One buffer of %ld samples per channel at %.1f S/s\n", (long)scans, rate);
+
+    result = Radezuvi_SetCallbackProc(task, on_event, &acq);
+    if (result != RADEZUVI_OK)
+        return report("Radezuvi_SetCallbackProc", result);
+    result = Radezuvi_Start(task);
+    if (result != RADEZUVI_OK)
+        return report("Radezuvi_Start", result);
+    pause_ms(wait_ms);
+    /* Stop returns after the last callback has returned: the results are complete. */
+    result = Radezuvi_Stop(task);
+    if (result != RADEZUVI_OK)
+        return report("Radezuvi_Stop", result);
+    print_acquisition(&acq, task);
+    if (!acq.last_block_seen) {
+        fprintf(stderr, "The acquisition did not complete.\n");
+        return 1;
+    }
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    Radezuvi_Handle task = load_task(argc, argv);
+    int status;
+
+    if (task == 0)
+        return 1;
+    status = run(task);
+    /* Ending the task stops it if it still runs and releases it. */
+    Radezuvi_EndTask(task);
+    return status;
+}

@@ -1,0 +1,159 @@
+/*
+ * AOContinuous.cpp -- C reference code for the Radezuvi task engine: analog output, continuous waveform generation.
+ *
+ * Prints the waveform settings of the enabled analog output channels, generates the waveform
+ * continuously for two seconds and stops.
+ *
+ * The task is the task file named by TASK_NAME below, looked for in the task folder given as the
+ * first argument, else in the current directory. Every engine call is checked; a failure is
+ * printed on stderr and the program ends with exit status 1.
+ *
+ * Build (the file is C; "-x c" tells the compiler so whatever the file is called):
+ *     cc -x c AOContinuous.cpp -I<folder of radezuvi_engine.h> -L<folder of the engine library>
+ *        -lradezuviengine -o AOContinuous
+ * Run:
+ *     ./AOContinuous [task folder]
+ */
+#if !defined(_WIN32) && !defined(_POSIX_C_SOURCE)
+#define _POSIX_C_SOURCE 200809L /* nanosleep */
+#endif
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "radezuvi_engine.h"
+
+#ifdef _WIN32
+#include <windows.h>
+/* Waits the given number of milliseconds. */
+static void pause_ms(unsigned long ms)
+{
+    Sleep((DWORD)ms);
+}
+#else
+#include <time.h>
+/* Waits the given number of milliseconds. */
+static void pause_ms(unsigned long ms)
+{
+    struct timespec wait;
+    wait.tv_sec = (time_t)(ms / 1000);
+    wait.tv_nsec = (long)(ms % 1000) * 1000000L;
+    while (nanosleep(&wait, &wait) != 0)
+        ;
+}
+#endif
+
+/* The task this program runs: the name of its task file without ".tsk". */
+#define TASK_NAME "DaqTask"
+
+/* How long the output runs. */
+#define RUN_MS 2000
+
+/* Prints what failed and returns the program's failure status. */
+static int report(const char *call, int32_t result)
+{
+    fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
+    return 1;
+}
+
+/* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
+static Radezuvi_Handle load_task(int argc, char **argv)
+{
+    const char *folder = argc > 1 ? argv[1] : ".";
+    char path[4096];
+    int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
+    Radezuvi_Handle task;
+
+    if (length < 0 || (size_t)length >= sizeof path) {
+        fprintf(stderr, "The task path is too long.\n");
+        return 0;
+    }
+    task = Radezuvi_LoadTask(path, 1);
+    if (task == 0)
+        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+    else
+        printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
+    return task;
+}
+
+/* The enabled channels of the task; returns their count (0 on error) and sets *list, which the
+ * caller releases with Radezuvi_FreeChannelList. */
+static int enabled_channels(Radezuvi_Handle task, uint16_t **list)
+{
+    int32_t count = Radezuvi_GetEnabledChannelList(task, list);
+    if (count <= 0) {
+        fprintf(stderr, "The task has no enabled channel (%ld).\n", (long)count);
+        return 0;
+    }
+    return (int)count;
+}
+
+/* Names of the generator waveforms (channel property RADEZUVI_CHPROP_WAVEFORM). */
+static const char *waveform_name(double code)
+{
+    switch ((int)code) {
+    case 400:
+        return "sine";
+    case 401:
+        return "square";
+    case 402:
+        return "triangle";
+    case 403:
+        return "sawtooth";
+    default:
+        return "default";
+    }
+}
+
+/* Prints the generator settings of every enabled channel. */
+static int print_generators(Radezuvi_Handle task)
+{
+    uint16_t *channels = NULL;
+    int count = enabled_channels(task, &channels);
+    int i;
+
+    for (i = 0; i < count; ++i) {
+        double waveform = 0, frequency = 0, amplitude = 0, offset = 0;
+        Radezuvi_GetChannelPropertyF64(task, channels[i], RADEZUVI_CHPROP_WAVEFORM, &waveform);
+        Radezuvi_GetChannelPropertyF64(task, channels[i], RADEZUVI_CHPROP_FREQUENCY, &frequency);
+        Radezuvi_GetChannelPropertyF64(task, channels[i], RADEZUVI_CHPROP_AMPLITUDE, &amplitude);
+        Radezuvi_GetChannelPropertyF64(task, channels[i], RADEZUVI_CHPROP_OFFSET, &offset);
+        printf("  AO%u: %s wave, %.3f Hz, amplitude %.3f V, offset %.3f V\n", (unsigned)channels[i],
+               waveform_name(waveform), frequency, amplitude, offset);
+    }
+    Radezuvi_FreeChannelList(channels);
+    return count;
+}
+
+/* Starts the generator, lets it run for RUN_MS milliseconds and stops it. */
+static int run(Radezuvi_Handle task)
+{
+    int32_t result;
+
+    printf("Generator settings:\n");
+    if (print_generators(task) == 0)
+        return 1;
+    result = Radezuvi_Start(task);
+    if (result != RADEZUVI_OK)
+        return report("Radezuvi_Start", result);
+    printf("Generating for %d ms...\n", RUN_MS);
+    pause_ms(RUN_MS);
+    result = Radezuvi_Stop(task);
+    if (result != RADEZUVI_OK)
+        return report("Radezuvi_Stop", result);
+    printf("Output stopped\n");
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    Radezuvi_Handle task = load_task(argc, argv);
+    int status;
+
+    if (task == 0)
+        return 1;
+    status = run(task);
+    /* Ending the task stops it if it still runs and releases it. */
+    Radezuvi_EndTask(task);
+    return status;
+}
