@@ -15,7 +15,7 @@ CMainWizard::CMainWizard(const QString& caption, QWidget* parent, int startPage,
     setObjectName("CMainWizard");
     setWindowTitle(caption);
     setWizardStyle(QWizard::ClassicStyle);
-    setOptions(QWizard::NoDefaultButton | QWizard::NoBackButtonOnStartPage);
+    setOptions(QWizard::NoBackButtonOnStartPage);
     setPixmap(QWizard::LogoPixmap, header);
 
     auto* first = new CWizDataSrc(*this);
