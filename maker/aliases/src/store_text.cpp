@@ -70,9 +70,11 @@ StoreText StoreText::parse(std::string_view text) {
         text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
         if (newline != std::string_view::npos)
             line.end = "\n";
-        if (!line.end.empty() && !line.text.empty() && line.text.back() == '\r') {
+        // A CR before the LF, or a lone CR ending the file, belongs to the line end, so the line
+        // reads the same once more lines follow it.
+        if (!line.text.empty() && line.text.back() == '\r') {
             line.text.pop_back();
-            line.end = "\r\n";
+            line.end = line.end.empty() ? "\r" : "\r\n";
         }
         std::string_view content = line.text;
         if (store.lines_.empty() && content.starts_with(kByteOrderMark))
@@ -168,8 +170,8 @@ std::size_t StoreText::insertionPoint() {
                 at = i + 1;
     } else {
         const std::string end = lineEnd();
-        if (!lines_.empty() && lines_.back().end.empty())
-            lines_.back().end = end;
+        if (!lines_.empty())
+            endLine(lines_.back());
         if (lines_.empty())
             lines_.push_back(Line{std::string(kHeading), end, false, false, {}, false});
         else if (!trimmed(lines_.back().text).empty())
@@ -177,17 +179,25 @@ std::size_t StoreText::insertionPoint() {
         lines_.push_back(Line{"[" + std::string(kSection) + "]", end, true, true, {}, false});
         at = lines_.size();
     }
-    if (at > 0 && lines_[at - 1].end.empty())
-        lines_[at - 1].end = lineEnd();
+    if (at > 0)
+        endLine(lines_[at - 1]);
     return at;
 }
 
 // New lines end like the file's first line, so a file kept with CR LF stays that way.
 std::string StoreText::lineEnd() const {
     for (const Line& line : lines_)
-        if (!line.end.empty())
+        if (line.end == "\n" || line.end == "\r\n")
             return line.end;
     return "\n";
+}
+
+// Gives a line that ends the file a whole line end before another line follows it.
+void StoreText::endLine(Line& line) const {
+    if (line.end.empty())
+        line.end = lineEnd();
+    else if (line.end == "\r")
+        line.end = "\r\n";
 }
 
 void StoreText::markRepeats() {

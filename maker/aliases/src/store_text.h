@@ -42,7 +42,7 @@ public:
 private:
     struct Line {
         std::string text;
-        std::string end; // "\n", "\r\n", or "" for a last line without one
+        std::string end; // "\n", "\r\n"; a last line: also "" or a lone "\r"
         bool inAliasSection = false;
         bool sectionHeader = false;
         std::optional<Alias> alias; // the alias the line holds, when it reads as one
@@ -53,6 +53,7 @@ private:
     std::optional<std::size_t> lineOfCard(Card card) const;
     std::size_t insertionPoint();
     std::string lineEnd() const;
+    void endLine(Line& line) const;
     void markRepeats();
 
     std::vector<Line> lines_;

@@ -79,5 +79,23 @@ TEST_F(DamagedStore, AStoreThatCannotBeReadIsNeverReplaced) {
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(store) / "inside"));
 }
 
+// Found by fuzzing: a store whose last line is a section header cut off after its CR. Reading
+// took that header for a line of [Aliases], so an alias added after it landed in the other
+// section and was gone when the store was read again.
+TEST_F(DamagedStore, AHeaderEndingTheFileWithALoneCarriageReturnStillEndsTheSection) {
+    const std::string text = "[Aliases]\r\nScope=470,0\r\n[Notes]\r"s;
+    writeFile(text);
+    ASSERT_EQ(AliasApiAdd(store.c_str(), "Counter", 320, 0), ALIAS_OK);
+    EXPECT_EQ(list(), (std::vector<std::string>{"Scope", "Counter"}));
+    EXPECT_EQ(aliasOf(320, 0), "Counter");
+    EXPECT_EQ(fileText(), "[Aliases]\r\nScope=470,0\r\nCounter=320,0\r\n[Notes]\r"s);
+
+    // The same with the alias section last: the new line follows a completed line end.
+    writeFile("[Notes]\r\n[Aliases]\r"s);
+    ASSERT_EQ(AliasApiAdd(store.c_str(), "Scope", 470, 0), ALIAS_OK);
+    EXPECT_EQ(list(), (std::vector<std::string>{"Scope"}));
+    EXPECT_EQ(fileText(), "[Notes]\r\n[Aliases]\r\nScope=470,0\r\n"s);
+}
+
 } // namespace
 } // namespace radezuvivarirare::test
