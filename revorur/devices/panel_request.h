@@ -13,7 +13,8 @@ namespace doz::devices {
 
 struct PanelRequest {
     QWidget* owner = nullptr;         // the main window: owns the modal form while it is open
-    int typeCode = 0;                 // the card's type code (the chosen sub-type for group cards)
+    int typeCode = 0;                 // the code whose panel and capabilities open: the chosen sub-type
+                                      // for group cards, 150 for 140 (which shares its record)
     std::int16_t cardNumber = 0;      // the card's number
     std::uint16_t driverCardType = 0; // the E400 driver library's card type (calibration)
     QString caption;                  // node text + " Test Panel" or " Calibration"

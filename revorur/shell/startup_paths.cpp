@@ -45,6 +45,13 @@ platform::PathField readTaskFolder(std::string_view programFolder) {
     return folder;
 }
 
+// "D:/Dozazar" and "D:/Dozazar/" name the same folder.
+std::string withSeparator(std::string folder) {
+    if (!folder.empty() && folder.back() != '/')
+        folder.push_back('/');
+    return folder;
+}
+
 } // namespace
 
 StartupPaths ReadStartupPaths(std::string_view programFolder) {
@@ -52,8 +59,9 @@ StartupPaths ReadStartupPaths(std::string_view programFolder) {
     paths.taskFolder = readTaskFolder(programFolder);
 
     const auto key = openKey(RootKey::LocalMachine, RadezuviKey);
-    if (key) {
-        paths.aliasIniPath = NativePath(key->readString("Path").value_or("")) + "Task Manager/DeviceName.ini";
+    const auto storeFolder = key ? key->readString("Path") : std::nullopt;
+    if (storeFolder && !storeFolder->empty()) {
+        paths.aliasIniPath = withSeparator(NativePath(*storeFolder)) + "Task Manager/DeviceName.ini";
         paths.aliasStoreRegistered = true;
     } else {
         paths.aliasIniPath =

@@ -21,8 +21,9 @@ struct StartupPaths {
 
 // Task folder: the "Task Folder" value without one trailing separator; when the key or value is
 // missing, the program folder, stored back only into a key that already exists.
-// Alias store: the "Path" value followed by "Task Manager/DeviceName.ini"; without the key, the
-// store beside the program.
+// Alias store: the folder of the "Path" value, joined with a separator when it has none, followed
+// by "Task Manager/DeviceName.ini"; without the key or its "Path" value, the store beside the
+// program, and the alias functions stay off.
 StartupPaths ReadStartupPaths(std::string_view programFolder);
 
 // A stored path with Windows separators made native.

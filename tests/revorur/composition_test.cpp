@@ -6,6 +6,9 @@
 #include "maker/engine/radezuvi_engine.h"
 #include "revorur/composition.h"
 
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -49,6 +52,31 @@ TEST_F(CompositionTest, StartUpCountsTheEnginesDeviceEntries) {
     for (int entry = 0; entry < count; ++entry)
         EXPECT_NE(GetTaskDeviceListFN(-1, entry, &cards), nullptr) << entry;
     EXPECT_EQ(GetTaskDeviceListFN(-1, count, &cards), nullptr) << "the count ends the list";
+}
+
+QStringList treeTexts(QTreeWidget* tree) {
+    QStringList texts;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        texts << (*it)->text(0);
+    return texts;
+}
+
+TEST_F(CompositionTest, StartUpFillsTheDeviceTreesFromTheEngine) {
+    useMachine("card PCI-M610 0 1\ncard DAQ-E420 0\n");
+    RevorurWindow window;
+    window.form.FormCreate((dir_ / "Revorur").string());
+
+    const QStringList installed = treeTexts(window.form.TreeView_InstalledDevice);
+    for (const char* card :
+         {"Device Manager(Installed)", "Virtual Device", "PCI-M610: 0", "PCI-M610: 1", "DAQ-E420: 0"})
+        EXPECT_TRUE(installed.contains(card)) << card;
+    EXPECT_EQ(installed.size(), 1 + 1 + 9 + 3) << "root, virtual device, categories and the three cards";
+    EXPECT_TRUE(treeTexts(window.form.TreeView_DeviceAlias).contains("PCI-M610: 1"));
+
+    const QStringList all = treeTexts(window.form.TreeView_AllDevice);
+    EXPECT_TRUE(all.contains("PCI-M610"));
+    EXPECT_TRUE(all.contains("PCI-M620"));
+    EXPECT_FALSE(all.contains("PCI-M610: 0"));
 }
 
 } // namespace

@@ -36,6 +36,29 @@ TEST_F(StartupPathsTest, WindowsSeparatorsInStoredPathsBecomeNative) {
     EXPECT_EQ(paths.aliasIniPath, "D:/Dozazar/Task Manager/DeviceName.ini");
 }
 
+TEST_F(StartupPathsTest, AliasStoreFolderWithoutSeparatorIsJoinedWithOne) {
+    writeHive("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion]\n"
+              "\"Task Folder\"=\"/data/tasks\"\n\"Path\"=\"/data/dozazar\"\n");
+    EXPECT_EQ(ReadStartupPaths("/opt/prog").aliasIniPath, "/data/dozazar/Task Manager/DeviceName.ini");
+
+    writeHive("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion]\n"
+              "\"Path\"=\"D:\\\\Dozazar\"\n");
+    EXPECT_EQ(ReadStartupPaths("/opt/prog").aliasIniPath, "D:/Dozazar/Task Manager/DeviceName.ini");
+}
+
+TEST_F(StartupPathsTest, KeyWithoutAliasStoreFolderCountsAsNoStore) {
+    for (const char* pathLine : {"", "\"Path\"=\"\"\n"}) {
+        writeHive(
+            std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion]\n"
+                        "\"Task Folder\"=\"/data/tasks\"\n") +
+            pathLine);
+        const StartupPaths paths = ReadStartupPaths("/opt/prog");
+        EXPECT_EQ(paths.taskFolder, "/data/tasks");
+        EXPECT_EQ(paths.aliasIniPath, "/opt/prog/Task Manager/DeviceName.ini") << pathLine;
+        EXPECT_FALSE(paths.aliasStoreRegistered) << pathLine;
+    }
+}
+
 TEST_F(StartupPathsTest, MissingKeyFallsBackToTheProgramFolderWithoutCreatingTheKey) {
     writeHive("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar]\n\"Other\"=\"x\"\n");
     const StartupPaths paths = ReadStartupPaths("/opt/prog");
