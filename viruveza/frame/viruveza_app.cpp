@@ -236,8 +236,7 @@ bool CViruvezaApp::closeCodeSource(CViruvezaDoc& document, AskToSave ask) {
     frame_->removeChild(document);
     document.deleteLater();
     if (documents_.empty()) {
-        active_ = nullptr;
-        frame_->browser->select(nullptr);
+        setActive(nullptr);
         frame_->showMenusFor(false);
     } else if (wasActive) {
         CViruvezaDoc* next = documents_[position < documents_.size() ? position : 0];
