@@ -79,6 +79,9 @@ QTreeWidget* tree(const char* name, QWidget* parent, bool sorted) {
     auto* t = named<QTreeWidget>(name, parent);
     t->setHeaderHidden(true);
     t->setColumnCount(1);
+    // Deep nodes ("Sub Type: M640AHG") scroll sideways instead of being cut off.
+    t->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    t->header()->setStretchLastSection(false);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setContextMenuPolicy(Qt::NoContextMenu);
     t->setSortingEnabled(sorted);
