@@ -23,6 +23,9 @@
 
 #include "radezuvi_engine.h"
 
+/* The task this program runs: the name of its task file without ".tsk". */
+#define TASK_NAME "DaqTask"
+
 #ifdef _WIN32
 #include <windows.h>
 /* Waits the given number of milliseconds. */
@@ -42,9 +45,6 @@ static void pause_ms(unsigned long ms)
         ;
 }
 #endif
-
-/* The task this program runs: the name of its task file without ".tsk". */
-#define TASK_NAME "DaqTask"
 
 /* How long the acquisition runs. */
 #define RUN_MS 1000

@@ -156,5 +156,34 @@ TEST_F(TaskTreeTest, RefreshRebuildsTheTreeAndKeepsTheSelectionOfTheSameTask) {
     EXPECT_TRUE(functionsEnabled());
 }
 
+TEST_F(TaskTreeTest, ThePopupOffersTheTaskFunctionsExactlyForLoadedTasks) {
+    writeTask(tasks_ / "Irq.tsk", 0x100003, 320, "0");
+    writeText(tasks_ / "Broken.tsk", "radezuvi-task 1\n");
+    registerTaskFolder(tasks_);
+    start();
+    QStringList shown;
+    form().showPopup = [&](QMenu* menu, const QPoint&) { shown << menu->objectName(); };
+    const auto enabledItems = [&] {
+        QStringList enabled;
+        for (QAction* action : form().PopupMenu_Task->actions())
+            if (action->isEnabled())
+                enabled << action->text();
+        return enabled;
+    };
+    const auto rightClick = [&](const QString& text) {
+        tree()->scrollToItem(node(text));
+        form().TreeRightButtonDown(tree(), tree()->visualItemRect(node(text)).center());
+    };
+
+    rightClick("Irq");
+    EXPECT_EQ(tree()->currentItem(), node("Irq"));
+    EXPECT_EQ(enabledItems(), (QStringList{"&New", "&Delete", "&Modify", "&Rename", "&Instant Test Panel",
+                                           "&Code Generator"}));
+    rightClick("Broken");
+    EXPECT_EQ(tree()->currentItem(), node("Broken"));
+    EXPECT_EQ(enabledItems(), QStringList{"&New"});
+    EXPECT_EQ(shown, (QStringList{"PopupMenu_Task", "PopupMenu_Task"}));
+}
+
 } // namespace
 } // namespace doz::tasks::testing
