@@ -47,7 +47,7 @@ QComboBox* newList(QWidget* parent, const char* name) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(8);
+    list->setMinimumContentsLength(4);
     return list;
 }
 
@@ -83,11 +83,19 @@ void AiPage::buildControls() {
     Cmb_AiRefG = newList(settings, "Cmb_AiRefG");
     Cmb_AiRange = newList(settings, "Cmb_AiRange");
     Edit_AiSampRate = NewNumberBox(settings, "Edit_AiSampRate", "10000", kSignedDecimalKeys);
+    Edit_AiSampRate->setMaximumWidth(90);
     AddField(grid, 0, 0, tr("Mode:"), Cmb_AiMode);
     AddField(grid, 0, 3, tr("AI Channel:"), Cmb_AiChannel);
-    AddField(grid, 1, 0, tr("Reference Ground:"), Cmb_AiRefG);
-    AddField(grid, 1, 3, tr("AI Range:"), Cmb_AiRange);
-    AddField(grid, 2, 0, tr("Sample Rate:"), Edit_AiSampRate, tr("Hz"));
+    // The longest caption gets a row of its own, so the columns below stay narrow.
+    auto* referenceRow = new QGridLayout;
+    grid->addLayout(referenceRow, 1, 0, 1, 6);
+    auto* referenceCaption = new QLabel(tr("Reference Ground:"), settings);
+    referenceCaption->setBuddy(Cmb_AiRefG);
+    referenceRow->addWidget(referenceCaption, 0, 0);
+    referenceRow->addWidget(Cmb_AiRefG, 0, 1);
+    referenceRow->setColumnStretch(1, 1);
+    AddField(grid, 2, 0, tr("AI Range:"), Cmb_AiRange);
+    AddField(grid, 2, 3, tr("Sample Rate:"), Edit_AiSampRate, tr("Hz"));
     Btn_AiStart = NewKey(settings, "Btn_AiStart", tr("Start"), KeyRole::Start);
     Btn_AiStop = NewKey(settings, "Btn_AiStop", tr("Stop"), KeyRole::Stop);
     Btn_AiStop->setEnabled(false);
@@ -95,9 +103,9 @@ void AiPage::buildControls() {
     keys->addStretch();
     keys->addWidget(Btn_AiStart);
     keys->addWidget(Btn_AiStop);
-    grid->addLayout(keys, 2, 3, 1, 3);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
+    grid->addLayout(keys, 3, 0, 1, 6);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(4, 2);
 
     Notebook_00 = new QStackedWidget(this);
     Notebook_00->setObjectName("Notebook_00");
@@ -123,6 +131,7 @@ void AiPage::buildControls() {
     ListView1->setColumnWidth(0, 100);
     ListView1->setColumnWidth(1, 100);
     ListView1->setColumnWidth(2, 180);
+    ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListView1->headerItem()->setTextAlignment(1, Qt::AlignCenter);
     listLayout->addWidget(ListView1);
     Notebook_00->addWidget(graphPage);
@@ -327,7 +336,7 @@ void AiPage::setAcquiring(bool acquiring) {
 }
 
 void AiPage::showSummary(const AnalogBlockSummary& summary) {
-    QString line = tr("%1 %2 S/s  %3 samples  min %4  max %5")
+    QString line = tr("%1  %2 S/s  %3 pts  min %4  max %5")
                        .arg(Cmb_AiChannel->currentText())
                        .arg(rate_)
                        .arg(summary.samples)

@@ -89,8 +89,7 @@ void AoPage::buildControls() {
     Edit_AoAmpl = NewNumberBox(GroupBox_AoFuncGen, "Edit_AoAmpl", "1", kSignedDecimalKeys);
     Edit_AoPhase = NewNumberBox(GroupBox_AoFuncGen, "Edit_AoPhase", "0", kSignedDecimalKeys);
     Edit_AoDutyCycle = NewNumberBox(GroupBox_AoFuncGen, "Edit_AoDutyCycle", "50", kSignedDecimalKeys);
-    AddField(genGrid, 0, 0, tr("Function:"), Cmb_AoFunc);
-    genGrid->addWidget(Cmb_AoFunc, 0, 1, 1, 4);
+    AddField(genGrid, 0, 0, tr("Function:"), Cmb_AoFunc, {}, 4);
     AddField(genGrid, 1, 0, tr("Offset:"), Edit_AoOffset, tr("V"));
     AddField(genGrid, 1, 3, tr("Frequency:"), Edit_AoFreq, tr("Hz"));
     AddField(genGrid, 2, 0, tr("Amplitude:"), Edit_AoAmpl, tr("V"));

@@ -97,6 +97,8 @@ void DioPage::buildControls() {
     page->addWidget(direction);
     page->addWidget(ports);
     page->addStretch();
+    Label_DioReadout = NewReadout(this, "Label_DioReadout", tr("Poll off"));
+    page->addWidget(Label_DioReadout);
 }
 
 void DioPage::pageShown() {
@@ -109,6 +111,7 @@ void DioPage::pageShown() {
         showPortState(port);
     }
     Timer1->start();
+    Label_DioReadout->setText(tr("Inputs polled every %1 ms").arg(kPollInterval));
 }
 
 void DioPage::pageHidden() {
@@ -122,6 +125,7 @@ void DioPage::endTasks() {
 
 void DioPage::endPortTasks() {
     Timer1->stop();
+    Label_DioReadout->setText(tr("Poll off"));
     for (int port = 0; port < kPortCount; ++port) {
         PortTasks[port].reset();
         showPortState(port);

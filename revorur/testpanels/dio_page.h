@@ -53,6 +53,7 @@ public:
     controls::TDBoolean* DBooleanB;
     controls::TDBoolean* DBooleanC;
     QTimer* Timer1;
+    QLabel* Label_DioReadout;
 
     std::array<TaskSlot, kPortCount> PortTasks;
     std::array<int, kPortCount> PortDirections{Input, Input, Input};

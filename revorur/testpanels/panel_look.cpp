@@ -36,8 +36,7 @@ QGroupBox {
     margin-top: 9px;
     padding-top: 6px;
     background: #edf0f3;
-    font-weight: bold;
-    color: #1f2a36;
+    color: #1f4e86;
 }
 QGroupBox::title {
     subcontrol-origin: margin;
@@ -45,7 +44,8 @@ QGroupBox::title {
     padding: 0 4px;
 }
 QGroupBox:disabled { color: #8d949c; }
-QGroupBox QLabel { font-weight: normal; }
+QGroupBox QLabel { color: #1f2a36; }
+QGroupBox QLabel:disabled { color: #8d949c; }
 QLabel[readout="true"] {
     background: #0f151b;
     color: #74f28f;
@@ -53,6 +53,7 @@ QLabel[readout="true"] {
     border-radius: 3px;
     padding: 3px 8px;
     font-family: "DejaVu Sans Mono", monospace;
+    font-size: 11px;
 }
 QPushButton {
     min-height: 22px;
@@ -114,13 +115,14 @@ QLabel* NewReadout(QWidget* parent, const char* name, const QString& text) {
 }
 
 void AddField(QGridLayout* grid, int row, int column, const QString& label, QWidget* control,
-              const QString& unit) {
+              const QString& unit, int span) {
     auto* caption = new QLabel(label, grid->parentWidget());
     caption->setBuddy(control);
+    caption->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     grid->addWidget(caption, row, column);
-    grid->addWidget(control, row, column + 1);
+    grid->addWidget(control, row, column + 1, 1, span);
     if (!unit.isEmpty())
-        grid->addWidget(new QLabel(unit, grid->parentWidget()), row, column + 2);
+        grid->addWidget(new QLabel(unit, grid->parentWidget()), row, column + 1 + span);
 }
 
 } // namespace doz::testpanels

@@ -21,9 +21,9 @@ QPushButton* NewKey(QWidget* parent, const char* name, const QString& text, KeyR
 // A dark read-out line that shows what a page is doing.
 QLabel* NewReadout(QWidget* parent, const char* name, const QString& text);
 
-// Places "label control unit" on `row` of `grid` from column `column` (three columns), the
-// label naming the control for assistive tools.
+// Places "label control unit" on `row` of `grid` from column `column` (three columns, the control
+// spanning `span` of them), the label naming the control for assistive tools.
 void AddField(QGridLayout* grid, int row, int column, const QString& label, QWidget* control,
-              const QString& unit = {});
+              const QString& unit = {}, int span = 1);
 
 } // namespace doz::testpanels

@@ -170,7 +170,7 @@ TEST(GenericPanelAi, ContinuousAcquisitionDrawsTheSelectedChannel) {
     EXPECT_EQ(channels[0], 2);
     Radezuvi_FreeChannelList(channels);
     ASSERT_TRUE(pumpUntil([&] { return ai.AdvGraph1->shownSamples() == 1000u; }));
-    EXPECT_TRUE(ai.Label_AiReadout->text().startsWith("AI2 10000 S/s  1000 samples"))
+    EXPECT_TRUE(ai.Label_AiReadout->text().startsWith("AI2  10000 S/s  1000 pts"))
         << ai.Label_AiReadout->text().toStdString();
     EXPECT_LE(ai.AdvGraph1->voltHigh(), 5.0) << "a signal within the ±5 V range";
     ai.Btn_AiStop->click();
