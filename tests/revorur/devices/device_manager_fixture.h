@@ -50,7 +50,6 @@ protected:
         window_.reset();
         manager_.reset();
         ownForm_.reset();
-        Radezuvi_UseMachineProfile(emptyMachine().c_str());
         ::unsetenv("DOZAZAR_REGISTRY");
         std::filesystem::remove_all(dir_);
     }
@@ -68,12 +67,6 @@ protected:
         const auto file = dir_ / "test.machine";
         std::ofstream(file) << profile;
         ASSERT_EQ(Radezuvi_UseMachineProfile(file.c_str()), RADEZUVI_OK);
-    }
-    std::string emptyMachine() {
-        const auto file =
-            std::filesystem::temp_directory_path() / ("doz-devices-empty-" + std::to_string(::getpid()));
-        std::ofstream(file) << "# virtual device only\n";
-        return file.string();
     }
 
     // The real composition, started as the program starts it.
