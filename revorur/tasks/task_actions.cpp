@@ -11,6 +11,7 @@
 #include "revorur/tasks/task_folder_form.h"
 #include "revorur/tasks/task_folder_store.h"
 #include "revorur/tasks/task_rename_form.h"
+#include "revorur/tasks/utf8_text.h"
 
 #include <QLineEdit>
 
@@ -18,13 +19,6 @@
 #include <system_error>
 
 namespace doz::tasks {
-namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 void TaskManager::menuTaskFolderClick() {
     TForm_TaskFolder dialog(&form_);
@@ -96,10 +90,11 @@ void TaskManager::BitBtn_TaskTestPanelClick() {
     const WizardFunctions* library = wizard();
     if (!library)
         return;
-    const Radezuvi_Handle task = Radezuvi_LoadTask(taskFilePath_.c_str(), 1);
+    // A task that does not load goes to the panel as handle 0, which the panel reports; the
+    // task ends when the panel has returned.
+    const LoadedTask task(taskFilePath_, 1);
     const std::string caption = "Instant Test Panel -- " + taskName_;
-    library->showTestPanel(task, 0, 1, caption.c_str());
-    Radezuvi_EndTask(task);
+    library->showTestPanel(task.handle(), 0, 1, caption.c_str());
 }
 
 void TaskManager::BitBtn_TaskCodeGenClick() {

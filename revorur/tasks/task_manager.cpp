@@ -8,6 +8,7 @@
 #include "revorur/tasks/task_folder_store.h"
 #include "revorur/tasks/task_pictures.h"
 #include "revorur/tasks/task_properties.h"
+#include "revorur/tasks/utf8_text.h"
 
 #include "common/ui/dialogs.h"
 
@@ -27,10 +28,6 @@ constexpr int FileNameRole = shell::PictureRole + 1;
 constexpr const char* RootText = "Task Manager";
 constexpr const char* RootDescription = "Dozazar Technology Inc.";
 constexpr const char* NoSelectionDescription = "Drag the selected task item to subfunction button to launch";
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string pathIn(const std::string& folder, const std::string& fileName) {
     return (std::filesystem::path(folder) / fileName).string();
