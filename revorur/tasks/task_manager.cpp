@@ -33,6 +33,17 @@ std::string pathIn(const std::string& folder, const std::string& fileName) {
     return (std::filesystem::path(folder) / fileName).string();
 }
 
+// The functions the task manager runs, by the name of their button or menu item.
+constexpr std::pair<const char*, void (TaskManager::*)()> functions[] = {
+    {"BitBtn_TaskNew", &TaskManager::BitBtn_TaskNewClick},
+    {"BitBtn_TaskDel", &TaskManager::BitBtn_TaskDelClick},
+    {"BitBtn_TaskModify", &TaskManager::BitBtn_TaskModifyClick},
+    {"BitBtn_TaskRename", &TaskManager::BitBtn_TaskRenameClick},
+    {"BitBtn_TaskTestPanel", &TaskManager::BitBtn_TaskTestPanelClick},
+    {"BitBtn_TaskCodeGen", &TaskManager::BitBtn_TaskCodeGenClick},
+    {"menuTaskFolder", &TaskManager::menuTaskFolderClick},
+};
+
 } // namespace
 
 TaskManager::TaskManager(shell::TForm1& form) : form_(form) {
@@ -43,21 +54,16 @@ TaskManager::TaskManager(shell::TForm1& form) : form_(form) {
                                                 if (node)
                                                     TreeView_TaskChange(node);
                                             });
-    const std::pair<const char*, void (TaskManager::*)()> actions[] = {
-        {"BitBtn_TaskNew", &TaskManager::BitBtn_TaskNewClick},
-        {"BitBtn_TaskDel", &TaskManager::BitBtn_TaskDelClick},
-        {"BitBtn_TaskModify", &TaskManager::BitBtn_TaskModifyClick},
-        {"BitBtn_TaskRename", &TaskManager::BitBtn_TaskRenameClick},
-        {"BitBtn_TaskTestPanel", &TaskManager::BitBtn_TaskTestPanelClick},
-        {"BitBtn_TaskCodeGen", &TaskManager::BitBtn_TaskCodeGenClick},
-        {"menuTaskFolder", &TaskManager::menuTaskFolderClick},
-    };
-    for (const auto& [button, handler] : actions)
-        form_.SetFunctionAction(button, [this, handler = handler] { (this->*handler)(); });
+    for (const auto& [name, handler] : functions)
+        form_.SetFunctionAction(name, [this, handler = handler] { (this->*handler)(); });
 }
 
+// The form outlives the manager: nothing of it may call back into a manager that is gone.
 TaskManager::~TaskManager() {
     QObject::disconnect(selectionConnection_);
+    form_.hooks.buildTaskTree = nullptr;
+    for (const auto& [name, handler] : functions)
+        form_.SetFunctionAction(name, nullptr);
 }
 
 void TaskManager::setWizard(const WizardFunctions& wizard) {
