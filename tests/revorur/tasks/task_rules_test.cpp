@@ -2,6 +2,7 @@
 
 #include "common/platform/file_io.h"
 #include "revorur/tasks/code_templates.h"
+#include "revorur/tasks/loaded_task.h"
 #include "revorur/tasks/operation_table.h"
 #include "revorur/tasks/task_files.h"
 #include "revorur/tasks/task_properties.h"
@@ -104,6 +105,23 @@ TEST(TaskFiles, NewTaskNamesMustBeFileNamesOfTheTaskFolder) {
     EXPECT_FALSE(IsValidTaskName(std::string("bad\xff", 4)));
     EXPECT_TRUE(IsValidTaskName(std::string(251, 'n')));
     EXPECT_FALSE(IsValidTaskName(std::string(252, 'n')));
+}
+
+TEST(LoadedTask, NegativeEngineResultsReadAsNothing) {
+    const auto dir = std::filesystem::temp_directory_path() / ("doz-loaded-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "broken.tsk") << "radezuvi-task 1\noperation 0x10000\n";
+
+    for (const auto& file : {dir / "broken.tsk", dir / "missing.tsk", dir}) {
+        const LoadedTask task(file.string(), 0);
+        EXPECT_FALSE(task) << file;
+        EXPECT_LT(task.property(4), 0);
+        EXPECT_TRUE(task.enabledChannels().empty());
+        EXPECT_EQ(TaskDescription(file.string()), "");
+        EXPECT_EQ(TaskOperationForCode(file.string()), 0);
+        EXPECT_EQ(LastUpdateText(dir / "missing.tsk"), "");
+    }
+    std::filesystem::remove_all(dir);
 }
 
 TEST(MoveWithoutReplacing, MovesOntoAFreeNameAndNeverReplaces) {
