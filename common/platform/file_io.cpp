@@ -1,9 +1,11 @@
 #include "common/platform/file_io.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +59,21 @@ void syncFolderOf(const std::filesystem::path& file) {
         ::fsync(fd.get());
 }
 
+// A new file beside `file` with a name no other file has. It is made with the permissions every
+// new file gets (0666 less the process's umask), which a replaced file's own then override.
+int createTemporaryBeside(const std::filesystem::path& file, std::filesystem::path& temporary) {
+    static std::atomic<unsigned> counter{0};
+    std::random_device seed;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = file.string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++) +
+                    "-" + std::to_string(seed() % 100000);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 } // namespace
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
@@ -79,11 +96,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
 
 std::optional<std::string> replaceFileAtomically(const std::filesystem::path& file,
                                                  std::string_view content) {
-    std::string pattern = file.string() + ".XXXXXX";
-    FileDescriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
+    std::filesystem::path temporary;
+    FileDescriptor fd(createTemporaryBeside(file, temporary));
     if (fd.get() < 0)
         return failure("create", file, errno);
-    const std::filesystem::path temporary = pattern;
     struct stat previous {};
     const bool keepMode = ::stat(file.c_str(), &previous) == 0;
     const bool written = (!keepMode || ::fchmod(fd.get(), previous.st_mode & 07777) == 0) &&

@@ -24,6 +24,11 @@ TEST(ReplaceFileAtomically, WritesNewAndReplacesOldKeepingPermissions) {
     const auto file = folder.path() / "code.c";
     ASSERT_EQ(replaceFileAtomically(file, "first\n"), std::nullopt);
     EXPECT_EQ(readWholeFile(file), "first\n");
+    struct stat created {};
+    ASSERT_EQ(::stat(file.c_str(), &created), 0);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    EXPECT_EQ(created.st_mode & 0777, 0666u & ~mask) << "a new file gets the usual permissions";
 
     ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
     ASSERT_EQ(replaceFileAtomically(file, "second\n"), std::nullopt);
