@@ -29,6 +29,10 @@ std::filesystem::path SingleInstanceLock::lockFile(std::string_view name) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (isRuntimeFolder(runtime))
         return std::filesystem::path(runtime) / ("dozazar-" + fileNamePart(name) + ".lock");
+    return temporaryLockFile(name);
+}
+
+std::filesystem::path SingleInstanceLock::temporaryLockFile(std::string_view name) {
     // The temporary folder is shared by all users; the user id keeps sessions apart.
     std::error_code error;
     const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
@@ -36,8 +40,19 @@ std::filesystem::path SingleInstanceLock::lockFile(std::string_view name) {
            ("dozazar-" + std::to_string(::getuid()) + "-" + fileNamePart(name) + ".lock");
 }
 
+// An instance that started while the runtime folder was missing holds only the lock in the
+// temporary folder, and the toolkit creates the missing folder as it starts. So an instance
+// that finds the folder holds the temporary lock as well, and meets the earlier one there.
 SingleInstanceLock::SingleInstanceLock(std::string_view name) {
-    switch (lock_.lock(lockFile(name), FileLock::Mode::Try)) {
+    const std::filesystem::path own = lockFile(name);
+    const std::filesystem::path temporary = temporaryLockFile(name);
+    FileLock::Result result = lock_.lock(own, FileLock::Mode::Try);
+    if (result != FileLock::Result::Busy && own != temporary) {
+        const FileLock::Result shared = temporaryLock_.lock(temporary, FileLock::Mode::Try);
+        if (shared == FileLock::Result::Busy || result == FileLock::Result::Failed)
+            result = shared;
+    }
+    switch (result) {
     case FileLock::Result::Locked:
         state_ = State::Acquired;
         break;

@@ -21,11 +21,15 @@ public:
 
     State state() const { return state_; }
 
-    // Where the lock file of `name` lives.
+    // Where the lock file of `name` lives: the runtime folder when it exists, else the
+    // temporary folder.
     static std::filesystem::path lockFile(std::string_view name);
+    // The lock file of `name` in the temporary folder, which every instance holds as well.
+    static std::filesystem::path temporaryLockFile(std::string_view name);
 
 private:
     FileLock lock_;
+    FileLock temporaryLock_;
     State state_ = State::Failed;
 };
 

@@ -114,9 +114,25 @@ TEST_F(SingleInstance, AMissingRuntimeFolderFallsBackToTheTemporaryFolder) {
         EXPECT_FALSE(std::filesystem::exists(runtime_.path() / "no-such-folder"));
         EXPECT_EQ(stateInOtherProcess("Revorur"), State::AlreadyRunning)
             << "the fallback still keeps one instance";
+
+        // The toolkit creates a missing runtime folder as it starts; later instances find it.
+        std::filesystem::create_directory(runtime_.path() / "no-such-folder");
+        EXPECT_EQ(stateInOtherProcess("Revorur"), State::AlreadyRunning);
     }
+    EXPECT_EQ(stateInOtherProcess("Revorur"), State::Acquired);
+    std::filesystem::remove_all(runtime_.path() / "no-such-folder");
+
     ScopedEnv relative("XDG_RUNTIME_DIR", "run/user");
     EXPECT_EQ(SingleInstanceLock::lockFile("Revorur"), fallback);
+}
+
+TEST_F(SingleInstance, AnInstanceWithTheRuntimeFolderKeepsOutOneWithout) {
+    const TempFolder temporary;
+    ScopedEnv tmpdir("TMPDIR", temporary.path().string());
+    const SingleInstanceLock first("Revorur");
+    ASSERT_EQ(first.state(), State::Acquired);
+    ScopedEnv missing("XDG_RUNTIME_DIR", (runtime_.path() / "gone").string());
+    EXPECT_EQ(stateInOtherProcess("Revorur"), State::AlreadyRunning);
 }
 
 } // namespace
