@@ -39,7 +39,7 @@ QPixmap drawTile(const QString& glyph, const QColor& color, int size, bool outli
 ImageList tiles(std::initializer_list<Tile> list, int size) {
     ImageList out;
     for (const auto& t : list)
-        out.push_back(QIcon(drawTile(QString::fromLatin1(t.glyph), QColor(t.color), size)));
+        out.push_back(QIcon(drawTile(QString::fromUtf8(t.glyph), QColor(t.color), size)));
     return out;
 }
 
