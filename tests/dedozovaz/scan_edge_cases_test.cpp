@@ -151,18 +151,16 @@ TEST(ScanBridges, UnknownVendorsAndIdsAreSkipped) {
 }
 
 TEST(ScanBounds, NullRecordsReturn32WithoutScanning) {
-    setenv("DEDOZOVAZ_PCI_SIM", "/nonexistent/bus.txt", 1);
+    const doz::test::ScopedEnv bus("DEDOZOVAZ_PCI_SIM", "/nonexistent/bus.txt");
     EXPECT_EQ(VIZFindDev(0, nullptr), 32);
-    unsetenv("DEDOZOVAZ_PCI_SIM");
 }
 
 TEST(ScanBounds, EmptyOrUnreadableBusFindsNothing) {
     EXPECT_TRUE(scanRecords({}).empty());
 
-    setenv("DEDOZOVAZ_PCI_SIM", "/nonexistent/bus.txt", 1);
+    const doz::test::ScopedEnv bus("DEDOZOVAZ_PCI_SIM", "/nonexistent/bus.txt");
     VIZDevRecord record{};
     EXPECT_EQ(VIZFindDev(0, &record), 0);
-    unsetenv("DEDOZOVAZ_PCI_SIM");
 }
 
 TEST(ScanBounds, MoreThan32CardsKeepTheFirst32AndStayInTheBuffer) {

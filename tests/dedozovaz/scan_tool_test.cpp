@@ -2,16 +2,14 @@
 #include "dedozovaz/model_ids.h"
 #include "dedozovaz/scan_tool.h"
 #include "simulated_scan.h"
+#include "tests/support/process_runner.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
-#include <cstdio>
 #include <map>
 #include <regex>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace dedozovaz::test {
 namespace {
@@ -128,16 +126,10 @@ TEST(ScanToolIdTable, ItsIdsBuildABusTheScanRecognises) {
 
 TEST(ScanToolProgram, RunsAsItsOwnProcess) {
     const SimulatedBusFile bus(busText(TwoCards));
-    FILE* pipe = popen(DEDOZOVAZ_SCAN_PROGRAM, "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    std::array<char, 256> chunk{};
-    while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr)
-        out += chunk.data();
-    const int status = pclose(pipe);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(out, "1\t0\t22\t0\tPCI-M620\n2\t0\t33\t5\tPCI-D240\n");
+    const doz::test::ProcessResult run = doz::test::RunProcess({DEDOZOVAZ_SCAN_PROGRAM});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "1\t0\t22\t0\tPCI-M620\n2\t0\t33\t5\tPCI-D240\n");
+    EXPECT_EQ(run.err, "");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The simulated-bus file: what it accepts, what it skips, and how the bus then reads.
 #include "dedozovaz/simulated_bus.h"
 
-#include "temp_dir.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +73,7 @@ TEST(SimulatedBusFile, UnreadableFileIsNoBus) {
 }
 
 TEST(SimulatedBusFile, OpensFromDisk) {
-    const test::TempDir dir;
+    const doz::test::TempFolder dir;
     const auto file = dir.write("bus.txt", "02:03.0 10e8:80d7 0:0 0xe001 0\n");
     auto bus = openSimulatedBus(file);
     ASSERT_NE(bus, nullptr);

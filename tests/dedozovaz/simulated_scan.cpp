@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace dedozovaz::test {
@@ -34,13 +33,8 @@ std::uint32_t switchLines(std::initializer_list<int> lines) {
     return value;
 }
 
-SimulatedBusFile::SimulatedBusFile(std::string_view text) : file_(dir_.write("bus.txt", text)) {
-    setenv("DEDOZOVAZ_PCI_SIM", file_.c_str(), 1);
-}
-
-SimulatedBusFile::~SimulatedBusFile() {
-    unsetenv("DEDOZOVAZ_PCI_SIM");
-}
+SimulatedBusFile::SimulatedBusFile(std::string_view text)
+    : file_(dir_.write("bus.txt", text)), env_("DEDOZOVAZ_PCI_SIM", file_.string()) {}
 
 std::vector<VIZDevRecord> scanRecords(const std::vector<SimCard>& cards) {
     const SimulatedBusFile bus(busText(cards));

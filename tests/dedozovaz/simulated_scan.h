@@ -2,7 +2,8 @@
 #pragma once
 
 #include "dedozovaz/dedozovaz.h"
-#include "temp_dir.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstdint>
 #include <optional>
@@ -36,15 +37,13 @@ std::uint32_t switchLines(std::initializer_list<int> lines);
 class SimulatedBusFile {
 public:
     explicit SimulatedBusFile(std::string_view text);
-    ~SimulatedBusFile();
-    SimulatedBusFile(const SimulatedBusFile&) = delete;
-    SimulatedBusFile& operator=(const SimulatedBusFile&) = delete;
 
     const std::filesystem::path& path() const { return file_; }
 
 private:
-    TempDir dir_;
+    doz::test::TempFolder dir_;
     std::filesystem::path file_;
+    doz::test::ScopedEnv env_;
 };
 
 // VIZFindDev over the bus; the records it wrote.

@@ -3,7 +3,7 @@
 
 #include "dedozovaz/model_ids.h"
 #include "dedozovaz/scan.h"
-#include "temp_dir.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ protected:
         dir.write(std::filesystem::path("devices") / name / "config", config);
     }
 
-    test::TempDir dir;
+    doz::test::TempFolder dir;
 };
 
 TEST_F(SysfsAccessTest, ReadsDwordsOfListedDevices) {
