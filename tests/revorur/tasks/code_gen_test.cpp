@@ -180,8 +180,7 @@ TEST_F(CodeGenTest, SaveWritesTheCodeAndReportsAFailedSave) {
         form.Button_Save->click();
     });
 
-    std::ifstream in(saved, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "int a;\n#define TASK_NAME \"Level\"\n")
+    EXPECT_EQ(doz::test::ReadFile(saved), "int a;\n#define TASK_NAME \"Level\"\n")
         << "saved as chosen, without an added extension";
     const auto asked = dialogs_.callsOf(DialogCall::Kind::SaveFile);
     ASSERT_EQ(asked.size(), 2u);

@@ -97,18 +97,14 @@ TEST_F(TaskActionsTest, RenameOfAFileWithAnUpperCaseExtensionMovesThatFile) {
 }
 
 TEST_F(TaskActionsTest, RenameNeverReplacesAnExistingTask) {
-    const std::string counterBefore = [&] {
-        std::ifstream in(tasks_ / "Counter.TSK");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }();
+    const std::string counterBefore = doz::test::ReadFile(tasks_ / "Counter.TSK");
     writeTask(tasks_ / "Taken.tsk", 0x20000, 10, "0");
     select("Counter");
     answerRename("Taken");
     run("BitBtn_TaskRename");
 
     EXPECT_TRUE(fs::exists(tasks_ / "Counter.TSK"));
-    std::ifstream taken(tasks_ / "Taken.tsk");
-    EXPECT_NE(std::string(std::istreambuf_iterator<char>(taken), {}), counterBefore);
+    EXPECT_NE(doz::test::ReadFile(tasks_ / "Taken.tsk"), counterBefore);
     EXPECT_EQ(dialogs_.informationTexts(), QStringList{"A task named \"Taken\" already exists."});
     EXPECT_EQ(taskTexts(), (QStringList{"Counter", "Level", "Taken"}));
 }

@@ -6,12 +6,12 @@
 #include "revorur/tasks/operation_table.h"
 #include "revorur/tasks/task_files.h"
 #include "revorur/tasks/task_properties.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace doz::tasks {
 namespace {
@@ -108,9 +108,9 @@ TEST(TaskFiles, NewTaskNamesMustBeFileNamesOfTheTaskFolder) {
 }
 
 TEST(LoadedTask, NegativeEngineResultsReadAsNothing) {
-    const auto dir = std::filesystem::temp_directory_path() / ("doz-loaded-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "broken.tsk") << "radezuvi-task 1\noperation 0x10000\n";
+    const doz::test::TempFolder folder;
+    const std::filesystem::path& dir = folder.path();
+    folder.write("broken.tsk", "radezuvi-task 1\noperation 0x10000\n");
 
     for (const auto& file : {dir / "broken.tsk", dir / "missing.tsk", dir}) {
         const LoadedTask task(file.string(), 0);
@@ -121,18 +121,16 @@ TEST(LoadedTask, NegativeEngineResultsReadAsNothing) {
         EXPECT_EQ(TaskOperationForCode(file.string()), 0);
         EXPECT_EQ(LastUpdateText(dir / "missing.tsk"), "");
     }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(MoveWithoutReplacing, MovesOntoAFreeNameAndNeverReplaces) {
-    const auto dir = std::filesystem::temp_directory_path() / ("doz-move-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "a") << "A";
-    std::ofstream(dir / "b") << "B";
+    const doz::test::TempFolder folder;
+    const std::filesystem::path& dir = folder.path();
+    folder.write("a", "A");
+    folder.write("b", "B");
 
     EXPECT_FALSE(platform::moveWithoutReplacing(dir / "a", dir / "b"));
-    std::ifstream b(dir / "b");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(b), {}), "B");
+    EXPECT_EQ(doz::test::ReadFile(dir / "b"), "B");
     EXPECT_TRUE(std::filesystem::exists(dir / "a"));
 
     EXPECT_TRUE(platform::moveWithoutReplacing(dir / "a", dir / "c"));
@@ -140,7 +138,6 @@ TEST(MoveWithoutReplacing, MovesOntoAFreeNameAndNeverReplaces) {
     EXPECT_TRUE(std::filesystem::exists(dir / "c"));
     EXPECT_FALSE(platform::moveWithoutReplacing(dir / "missing", dir / "d"));
     EXPECT_FALSE(std::filesystem::exists(dir / "d"));
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

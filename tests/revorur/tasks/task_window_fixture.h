@@ -10,6 +10,10 @@
 #include "revorur/composition.h"
 #include "revorur/shell/notebook.h"
 #include "revorur/shell/tree_nodes.h"
+#include "tests/support/files.h"
+#include "tests/support/machine_profile.h"
+#include "tests/support/task_file.h"
+#include "tests/support/temp_registry.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -18,15 +22,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace doz::tasks::testing {
 
@@ -71,14 +71,8 @@ inline constexpr const char* RadezuviKeyPath = "SOFTWARE\\Dozazar\\Radezuvi\\Cur
 class TaskWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("doz-tasks-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        tasks_ = dir_ / "Tasks";
-        program_ = dir_ / "bin";
         fs::create_directories(tasks_);
         fs::create_directories(program_);
-        ::setenv("DOZAZAR_REGISTRY", (dir_ / "registry.reg").c_str(), 1);
         useMachine("card PCI-D230 0\ncard PCI-T310 0\ncard PCI-A120 0\n");
         ui::testing::testApplication();
         FakeWizard::current() = &wizard_;
@@ -86,15 +80,9 @@ protected:
     void TearDown() override {
         window_.reset();
         FakeWizard::current() = nullptr;
-        ::unsetenv("DOZAZAR_REGISTRY");
-        fs::remove_all(dir_);
     }
 
-    void useMachine(const std::string& profile) {
-        const fs::path file = dir_ / "test.machine";
-        std::ofstream(file) << profile;
-        ASSERT_GE(Radezuvi_UseMachineProfile(file.c_str()), 0);
-    }
+    void useMachine(const std::string& profile) { ASSERT_GE(machine_.use(profile), 0); }
     void registerTaskFolder(const fs::path& folder) {
         auto key = platform::createKey(platform::RootKey::LocalMachine, RadezuviKeyPath);
         ASSERT_TRUE(key && key->writeString("Task Folder", folder.string()));
@@ -107,16 +95,13 @@ protected:
     // A task file: operation, card type and number, enabled channels, further lines.
     static void writeTask(const fs::path& file, int operation, int typeCode, const std::string& channels,
                           const std::string& description = "A test task", const std::string& more = "") {
-        std::ofstream out(file, std::ios::binary);
-        out << "# Radezuvi task\nradezuvi-task 1\noperation 0x" << std::hex << operation << std::dec
-            << "\ndevice " << typeCode << " 0\ndescription " << description << "\n";
-        if (!channels.empty())
-            out << "channels " << channels << "\n";
-        out << more << "end\n";
+        doz::test::WriteFile(file, doz::test::taskFileText({.operation = operation,
+                                                            .typeCode = typeCode,
+                                                            .channels = channels,
+                                                            .description = description,
+                                                            .more = more}));
     }
-    static void writeText(const fs::path& file, const std::string& text) {
-        std::ofstream(file, std::ios::binary) << text;
-    }
+    static void writeText(const fs::path& file, const std::string& text) { doz::test::WriteFile(file, text); }
 
     // Builds the window as the program does and starts it.
     void start() {
@@ -163,7 +148,11 @@ protected:
     bool functionsEnabled() { return shell::CurrentNotebookPage(form().Notebook_TaskFunc) == "Enable"; }
     void run(const char* button) { form().RunFunction(button); }
 
-    fs::path dir_, tasks_, program_;
+    doz::test::TempRegistry registry_; // its folder is the test's folder
+    fs::path dir_ = registry_.folder().path();
+    fs::path tasks_ = dir_ / "Tasks";
+    fs::path program_ = dir_ / "bin";
+    doz::test::ScopedMachineProfile machine_;
     FakeWizard wizard_;
     ui::testing::ScopedDialogs dialogs_;
     std::unique_ptr<revorur::RevorurWindow> window_;
