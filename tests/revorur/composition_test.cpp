@@ -5,39 +5,27 @@
 #include "common/ui/testing/test_application.h"
 #include "maker/engine/radezuvi_engine.h"
 #include "revorur/composition.h"
+#include "tests/support/machine_profile.h"
+#include "tests/support/temp_registry.h"
 
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace doz::revorur {
 namespace {
 
 class CompositionTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / ("doz-composition-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        ::setenv("DOZAZAR_REGISTRY", (dir_ / "registry.reg").c_str(), 1);
-        ui::testing::testApplication();
-    }
-    void TearDown() override {
-        ::unsetenv("DOZAZAR_REGISTRY");
-        std::filesystem::remove_all(dir_);
-    }
-    void useMachine(const std::string& profile) {
-        const auto file = dir_ / "test.machine";
-        std::ofstream(file) << profile;
-        ASSERT_EQ(Radezuvi_UseMachineProfile(file.c_str()), RADEZUVI_OK);
-    }
+    void SetUp() override { ui::testing::testApplication(); }
+    void useMachine(const std::string& profile) { ASSERT_EQ(machine_.use(profile), RADEZUVI_OK); }
 
-    std::filesystem::path dir_;
+    doz::test::TempRegistry registry_; // its folder is the test's folder
+    std::filesystem::path dir_ = registry_.folder().path();
+    doz::test::ScopedMachineProfile machine_;
     ui::testing::ScopedDialogs dialogs_;
 };
 

@@ -4,14 +4,14 @@
 #include "common/ui/testing/scripted_dialogs.h"
 #include "revorur/program.h"
 #include "revorur/shell/revorur_application.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_registry.h"
 
 #include <gtest/gtest.h>
 
 #include <QTimer>
 
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,17 +19,10 @@
 namespace doz::revorur {
 namespace {
 
-class RuntimeDir : public ::testing::Test {
+// A runtime folder, hive and offscreen platform of the test's own, for the instance lock and the
+// program started in the child.
+class RuntimeDir : public doz::test::RegistryTest {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / ("doz-program-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        ::setenv("DOZAZAR_REGISTRY", (dir_ / "registry.reg").c_str(), 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     // Runs the program entry in a child process; its exit status, or -2 when it did not end
     // within the time given.
     static int runInChild(std::chrono::seconds limit) {
@@ -52,7 +45,8 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
     }
 
-    std::filesystem::path dir_;
+    doz::test::ScopedEnv runtime_{"XDG_RUNTIME_DIR", folder().path().string()};
+    doz::test::ScopedEnv platform_{"QT_QPA_PLATFORM", "offscreen"};
 };
 
 TEST_F(RuntimeDir, ASecondInstanceEndsAtOnceWithStatusZero) {
@@ -85,7 +79,7 @@ TEST(RevorurApplication, EscapingExceptionsAreShownAndTheProgramGoesOn) {
     int argc = 1;
     char name[] = "Revorur";
     char* argv[] = {name, nullptr};
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const doz::test::ScopedEnv platform("QT_QPA_PLATFORM", "offscreen");
     shell::RevorurApplication app(argc, argv);
     EXPECT_EQ(QApplication::applicationName(), "Revorur");
     ui::testing::ScopedDialogs dialogs;

@@ -3,7 +3,7 @@
 
 #include "common/platform/file_io.h"
 #include "radezuvivarirare.h"
-#include "tests/common/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace radezuvivarirare::test {
 
 class AliasStoreTest : public ::testing::Test {
 protected:
-    doz::platform::test::TempFolder folder;
+    doz::test::TempFolder folder;
     std::string store = (folder.path() / "Task Manager" / "DeviceName.ini").string();
 
     std::vector<std::string> list() const {

@@ -22,9 +22,8 @@ class DemoTasks : public WizardTest {
 protected:
     void SetUp() override {
         WizardTest::SetUp();
-        ASSERT_EQ(Radezuvi_UseMachineProfile(QFile::encodeName(kProfiles + "/demo.machine")), 0);
+        ASSERT_EQ(machine_.useFile(QFile::encodeName(kProfiles + "/demo.machine").toStdString()), 0);
     }
-    void TearDown() override { Radezuvi_UseMachineProfile(WIZARD_TEST_MACHINE); }
 };
 
 TEST_F(DemoTasks, LoadCoverTheFamiliesAndRunInThePanel) {

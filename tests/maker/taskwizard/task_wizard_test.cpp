@@ -285,7 +285,7 @@ TEST_F(TaskWizard, CancelWritesNothingAndReturnsZero) {
     EXPECT_EQ(ZEVOZAZA_StartDAQWizardAndSaveToFile(utf8(path).constData()), 0);
 
     EXPECT_EQ(dialogs_.count(DialogCall::Kind::RunModal), 1u);
-    EXPECT_TRUE(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QDir(folderPath()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(TaskWizard, ExistingFileIsReplacedOnlyWhenTheUserAgrees) {
@@ -316,7 +316,7 @@ TEST_F(TaskWizard, AnotherNameSavesBesideTheSuggestedFile) {
 
     EXPECT_EQ(ZEVOZAZA_StartDAQWizardAndSaveToFile(utf8(suggested).constData()), 1);
 
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"Level Probe.tsk"});
+    EXPECT_EQ(QDir(folderPath()).entryList(QDir::Files), QStringList{"Level Probe.tsk"});
 }
 
 TEST_F(TaskWizard, RefusedNamesAndSettingsWriteNothing) {
@@ -336,8 +336,8 @@ TEST_F(TaskWizard, RefusedNamesAndSettingsWriteNothing) {
     const QStringList messages = dialogs_.informationTexts();
     ASSERT_FALSE(messages.isEmpty());
     EXPECT_TRUE(messages.last().contains("rate")) << messages.last().toStdString();
-    EXPECT_TRUE(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    EXPECT_FALSE(QFile::exists(QDir(folder_.path()).filePath("../b.tsk")));
+    EXPECT_TRUE(QDir(folderPath()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_FALSE(QFile::exists(QDir(folderPath()).filePath("../b.tsk")));
 
     EXPECT_EQ(ZEVOZAZA_StartDAQWizardAndSaveToFile(nullptr), 0);
     EXPECT_EQ(ZEVOZAZA_StartDAQWizardAndSaveToFile(""), 0);
@@ -377,7 +377,7 @@ TEST_F(TaskWizard, EditingShowsTheTaskAndSavesTheChangesIntoItsFile) {
     EXPECT_EQ(ZEVOZAZA_StartDAQWizardWithFile(utf8(path).constData()), 1);
 
     EXPECT_EQ(dialogs_.count(DialogCall::Kind::Confirm), 0u);
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"Shaker.TSK"});
+    EXPECT_EQ(QDir(folderPath()).entryList(QDir::Files), QStringList{"Shaker.TSK"});
     const Radezuvi_Handle task = Radezuvi_LoadTask(utf8(path).constData(), 0);
     ASSERT_NE(task, 0u);
     EXPECT_EQ(taskProperty(task, RADEZUVI_PROP_AI_RATE), 20000);

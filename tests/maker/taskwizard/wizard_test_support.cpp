@@ -1,31 +1,26 @@
 #include "tests/maker/taskwizard/wizard_test_support.h"
 
-#include "maker/engine/radezuvi_engine.h"
+#include "tests/support/qt_paths.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QThread>
 
 namespace doz::taskwizard::testing {
 
-void useTestMachine() {
-    static const bool used = [] {
-        EXPECT_EQ(Radezuvi_UseMachineProfile(WIZARD_TEST_MACHINE), 0);
-        return true;
-    }();
-    (void)used;
+void WizardTest::SetUp() {
+    ASSERT_EQ(machine_.useFile(WIZARD_TEST_MACHINE), 0);
 }
 
-void WizardTest::SetUp() {
-    ASSERT_TRUE(folder_.isValid());
+QString WizardTest::folderPath() const {
+    return doz::test::qtPath(folder_.path());
 }
 
 QString WizardTest::taskPath(const QString& fileName) const {
-    return QDir(folder_.path()).filePath(fileName);
+    return doz::test::qtFilePath(folder_, fileName);
 }
 
 bool chooseText(QComboBox* box, const QString& text) {

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "common/ui/testing/scripted_dialogs.h"
+#include "tests/support/machine_profile.h"
+#include "tests/support/temp_folder.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -16,18 +17,16 @@ class QListWidget;
 
 namespace doz::taskwizard::testing {
 
-// Installs the test machine in the engine (once per program).
-void useTestMachine();
-
-// A temporary task folder and scripted dialogs for each test.
+// The test machine, a temporary task folder and scripted dialogs for each test.
 class WizardTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { useTestMachine(); }
     void SetUp() override;
 
+    QString folderPath() const;
     QString taskPath(const QString& fileName) const;
 
-    QTemporaryDir folder_;
+    doz::test::ScopedMachineProfile machine_;
+    doz::test::TempFolder folder_;
     ui::testing::ScopedDialogs dialogs_;
 };
 

@@ -5,4 +5,4 @@ doz_add_test(alias_dialog_tests QT
         ${CMAKE_CURRENT_LIST_DIR}/alias_api_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/alias_dialog_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/subtype_dialogs_test.cpp
-    LIBS revorur_devices radezuvivarirare doz_ui_testing Qt6::Test)
+    LIBS revorur_devices radezuvivarirare doz_ui_testing doz_test_support Qt6::Test)

@@ -3,7 +3,7 @@
 
 #include "radezuvivarirare.h"
 #include "revorur/devices/alias_api.h"
-#include "tests/common/platform/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ inline AliasApi realAliasApi() {
 
 class AliasStoreFixture : public ::testing::Test {
 protected:
-    platform::test::TempFolder folder;
+    doz::test::TempFolder folder;
     std::string store = (folder.path() / "Task Manager" / "DeviceName.ini").string();
     AliasApi api = realAliasApi();
 

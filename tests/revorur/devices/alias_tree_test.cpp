@@ -184,9 +184,9 @@ TEST_F(AliasTreeTest, WithoutTheAliasLibraryTheAliasViewIsOff) {
 }
 
 TEST_F(AliasTreeTest, WithoutTheStoreFolderInTheRegistryTheAliasViewIsOff) {
-    std::ofstream(dir_ / "registry.reg")
-        << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion]\n"
-        << "\"Task Folder\"=\"" << (dir_ / "Tasks").string() << "\"\n";
+    registry_.writeHive("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion]\n"
+                        "\"Task Folder\"=\"" +
+                        (dir_ / "Tasks").string() + "\"\n");
     useMachine("card PCI-M610 0\n");
     shell::TForm1& f = startWith(FakeAliasApi());
     EXPECT_FALSE(f.BitBtn_DeviceAlias->isEnabled());

@@ -11,6 +11,8 @@
 #include "revorur/devices/node_record.h"
 #include "revorur/shell/notebook.h"
 #include "revorur/shell/tree_nodes.h"
+#include "tests/support/machine_profile.h"
+#include "tests/support/temp_registry.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -25,12 +27,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace doz::devices::testing {
@@ -38,36 +37,24 @@ namespace doz::devices::testing {
 class DeviceManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("doz-devices-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_ / "Tasks");
-        ::setenv("DOZAZAR_REGISTRY", (dir_ / "registry.reg").c_str(), 1);
         ui::testing::testApplication();
     }
     void TearDown() override {
         window_.reset();
         manager_.reset();
         ownForm_.reset();
-        ::unsetenv("DOZAZAR_REGISTRY");
-        std::filesystem::remove_all(dir_);
     }
 
     // The Radezuvi key as the installer leaves it: task folder and the folder of the alias store.
     void registerStore() {
-        std::ofstream(dir_ / "registry.reg")
-            << "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion]\n"
-            << "\"Task Folder\"=\"" << (dir_ / "Tasks").string() << "\"\n"
-            << "\"Path\"=\"" << dir_.string() << "/\"\n";
+        registry_.writeHive("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion]\n"
+                            "\"Task Folder\"=\"" +
+                            (dir_ / "Tasks").string() + "\"\n\"Path\"=\"" + dir_.string() + "/\"\n");
     }
     std::string storePath() const { return (dir_ / "Task Manager" / "DeviceName.ini").string(); }
 
-    void useMachine(const std::string& profile) {
-        const auto file = dir_ / "test.machine";
-        std::ofstream(file) << profile;
-        ASSERT_EQ(Radezuvi_UseMachineProfile(file.c_str()), RADEZUVI_OK);
-    }
+    void useMachine(const std::string& profile) { ASSERT_EQ(machine_.use(profile), RADEZUVI_OK); }
 
     // The real composition, started as the program starts it.
     shell::TForm1& start() {
@@ -141,7 +128,9 @@ protected:
         return drop.isAccepted();
     }
 
-    std::filesystem::path dir_;
+    doz::test::TempRegistry registry_; // its folder is the test's folder
+    std::filesystem::path dir_ = registry_.folder().path();
+    doz::test::ScopedMachineProfile machine_;
     ui::testing::ScopedDialogs dialogs;
     ui::testing::ScopedLauncher launcher;
     std::vector<QString> popups;
