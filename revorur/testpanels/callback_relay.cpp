@@ -3,9 +3,30 @@
 #include <QMetaObject>
 #include <QObject>
 
+#include <functional>
+#include <utility>
+
 namespace doz::testpanels {
 
-CallbackRelay::CallbackRelay() : poster_(std::make_unique<QObject>()) {}
+namespace {
+
+// Receives the relay's queued updates on the user-interface thread. The call is queued by name,
+// so the engine thread hands Qt nothing but the receiver: no functor is built on that thread.
+class UpdatePoster final : public QObject {
+    Q_OBJECT
+public:
+    explicit UpdatePoster(std::function<void()> update) : update_(std::move(update)) {}
+
+public slots:
+    void runUpdate() { update_(); }
+
+private:
+    std::function<void()> update_;
+};
+
+} // namespace
+
+CallbackRelay::CallbackRelay() : poster_(std::make_unique<UpdatePoster>([this] { runUpdate(); })) {}
 
 CallbackRelay::~CallbackRelay() = default;
 
@@ -53,3 +74,5 @@ void CallbackRelay::runUpdate() {
 }
 
 } // namespace doz::testpanels
+
+#include "callback_relay.moc"
