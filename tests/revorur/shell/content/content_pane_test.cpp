@@ -1,11 +1,11 @@
 #include "revorur/shell/content/content_pane.h"
 
 #include "mime_samples.h"
+#include "tests/support/qt_paths.h"
 
 #include <QDir>
 #include <QImage>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -31,12 +31,9 @@ QByteArray longPage() {
 
 class ContentPaneTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_pane.resize(400, 300);
-    }
+    void SetUp() override { m_pane.resize(400, 300); }
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return doz::test::qtFilePath(m_dir, name); }
     QString text() const { return m_pane.toPlainText(); }
     QSize pictureSize(const QString& reference) {
         return m_pane.document()
@@ -45,7 +42,7 @@ protected:
             .size();
     }
 
-    QTemporaryDir m_dir;
+    doz::test::TempFolder m_dir;
     ContentPane m_pane;
 };
 
@@ -74,9 +71,9 @@ TEST_F(ContentPaneTest, ShowsAnHtmlPageWithThePicturesBesideIt) {
 
 TEST_F(ContentPaneTest, AcceptsWindowsSeparatorsAndCase) {
     writeFile(path("Content/Page.htm"), "<p>Found it</p>");
-    m_pane.navigate(m_dir.path() + "\\content\\PAGE.htm");
+    m_pane.navigate(doz::test::qtPath(m_dir.path()) + "\\content\\PAGE.htm");
     EXPECT_TRUE(text().contains("Found it"));
-    EXPECT_EQ(m_pane.currentTarget(), m_dir.path() + "\\content\\PAGE.htm");
+    EXPECT_EQ(m_pane.currentTarget(), doz::test::qtPath(m_dir.path()) + "\\content\\PAGE.htm");
 }
 
 TEST_F(ContentPaneTest, DecodesTheCharsetAPageDeclares) {

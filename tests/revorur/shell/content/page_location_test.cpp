@@ -1,9 +1,9 @@
 #include "revorur/shell/content/page_location.h"
 
 #include "mime_samples.h"
+#include "tests/support/qt_paths.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -29,30 +29,33 @@ TEST(PageTarget, AcceptsFileUrlsAndTargetsWithoutAnchor) {
 }
 
 TEST(PageTarget, KeepsAHashThatBelongsToAFileName) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Notes#2.htm");
+    const doz::test::TempFolder dir;
+    const QString file = doz::test::qtFilePath(dir, "Notes#2.htm");
     test::writeFile(file, "<p>x</p>");
     EXPECT_EQ(parsePageTarget(file).path, file);
-    EXPECT_EQ(parsePageTarget(dir.filePath("a#b/c.htm")).path, dir.filePath("a#b/c.htm"));
+    EXPECT_EQ(parsePageTarget(doz::test::qtFilePath(dir, "a#b/c.htm")).path,
+              doz::test::qtFilePath(dir, "a#b/c.htm"));
 }
 
 TEST(PageFile, MatchesNamesWithoutCaseAsWindowsDoes) {
-    QTemporaryDir dir;
-    test::writeFile(dir.filePath("Content/M610.mht"), "x");
-    EXPECT_EQ(findPageFile(dir.filePath("Content/M610.mht")), dir.filePath("Content/M610.mht"));
-    EXPECT_EQ(findPageFile(dir.filePath("content/m610.MHT")), dir.filePath("Content/M610.mht"));
-    EXPECT_TRUE(findPageFile(dir.filePath("Content/M620.mht")).isEmpty());
-    EXPECT_TRUE(findPageFile(dir.filePath("Content")).isEmpty()); // a folder is no page
+    const doz::test::TempFolder dir;
+    test::writeFile(doz::test::qtFilePath(dir, "Content/M610.mht"), "x");
+    EXPECT_EQ(findPageFile(doz::test::qtFilePath(dir, "Content/M610.mht")),
+              doz::test::qtFilePath(dir, "Content/M610.mht"));
+    EXPECT_EQ(findPageFile(doz::test::qtFilePath(dir, "content/m610.MHT")),
+              doz::test::qtFilePath(dir, "Content/M610.mht"));
+    EXPECT_TRUE(findPageFile(doz::test::qtFilePath(dir, "Content/M620.mht")).isEmpty());
+    EXPECT_TRUE(findPageFile(doz::test::qtFilePath(dir, "Content")).isEmpty()); // a folder is no page
 }
 
 TEST(PageFile, ReadsAtMostTheLimit) {
-    QTemporaryDir dir;
-    QFile huge(dir.filePath("huge.htm"));
+    const doz::test::TempFolder dir;
+    QFile huge(doz::test::qtFilePath(dir, "huge.htm"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     ASSERT_TRUE(huge.resize(kMaxPageBytes + 4096));
     huge.close();
     EXPECT_EQ(readPageBytes(huge.fileName()).size(), kMaxPageBytes);
-    EXPECT_TRUE(readPageBytes(dir.filePath("none.htm")).isEmpty());
+    EXPECT_TRUE(readPageBytes(doz::test::qtFilePath(dir, "none.htm")).isEmpty());
 }
 
 } // namespace
