@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 using namespace doz::testpanels;
@@ -241,4 +242,20 @@ TEST(GenericPanelAi, ShowingThePageAgainKeepsTheListsOfARunningAcquisition) {
     panel->PageControl1->setCurrentWidget(panel->TabSheet_Ai);
     EXPECT_EQ(ai.Cmb_AiChannel->count(), 64);
     EXPECT_EQ(ai.Cmb_AiRange->currentIndex(), 0);
+}
+
+TEST(GenericPanelAi, NumberBoxesLetThroughDigitsPointAndMinusOnly) {
+    auto panel = openPanel<TForm_TestPanel_VirDev>(1);
+    AoPage& ao = *panel->TabSheet_Ao;
+    const auto typed = [](QLineEdit* box) {
+        box->clear();
+        QTest::keyClicks(box, "-1a2.5 e+x");
+        return box->text();
+    };
+    EXPECT_EQ(typed(panel->TabSheet_Ai->Edit_AiSampRate), "-12.5");
+    EXPECT_EQ(typed(ao.Edit_AoDcOut), "-12.5");
+    choose(ao.Cmb_AoMode, "Function Generator");
+    for (QLineEdit* box :
+         {ao.Edit_AoOffset, ao.Edit_AoFreq, ao.Edit_AoAmpl, ao.Edit_AoPhase, ao.Edit_AoDutyCycle})
+        EXPECT_EQ(typed(box), "-12.5") << box->objectName().toStdString();
 }
