@@ -5,6 +5,7 @@
 #include "maker/engine/radezuvi_engine.h"
 #include "maker/taskwizard/radezuviwizard.h"
 #include "maker/taskwizard/src/task_wizard_dialog.h"
+#include "tests/support/qt_files.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -24,6 +25,8 @@
 namespace doz::taskwizard::testing {
 namespace {
 
+using doz::test::qtReadFile;
+using doz::test::qtWriteFile;
 using ui::testing::DialogCall;
 using Fill = std::function<void(TaskWizardDialog&)>;
 
@@ -291,14 +294,14 @@ TEST_F(TaskWizard, CancelWritesNothingAndReturnsZero) {
 TEST_F(TaskWizard, ExistingFileIsReplacedOnlyWhenTheUserAgrees) {
     const QString path = taskPath(QStringLiteral("DAQ_File.tsk"));
     const QByteArray original = "radezuvi-task 1\noperation 0x10000\ndevice 1 0\nchannels 0\nend\n";
-    writeBytes(path, original);
+    qtWriteFile(path, original);
     const Fill counter = [](TaskWizardDialog& w) { ASSERT_TRUE(w.selectOperation(0x100000)); };
 
     dialogs_.modalScripts.push_back(finishWith(counter));
     EXPECT_EQ(ZEVOZAZA_StartDAQWizardAndSaveToFile(utf8(path).constData()), 0);
     ASSERT_EQ(dialogs_.count(DialogCall::Kind::Confirm), 1u);
     EXPECT_TRUE(dialogs_.callsOf(DialogCall::Kind::Confirm)[0].text.contains(path));
-    EXPECT_EQ(fileBytes(path), original);
+    EXPECT_EQ(qtReadFile(path), original);
 
     dialogs_.modalScripts.push_back(finishWith(counter));
     dialogs_.confirmAnswers.push_back(true);
@@ -347,22 +350,22 @@ TEST_F(TaskWizard, RefusedNamesAndSettingsWriteNothing) {
 TEST_F(TaskWizard, EditingABrokenFileShowsAMessageAndLeavesItAlone) {
     const QString path = taskPath(QStringLiteral("Broken.tsk"));
     const QByteArray broken = "radezuvi-task 1\noperation 0x10000\ndevice 1 0\nchannels 0\n"; // no "end"
-    writeBytes(path, broken);
+    qtWriteFile(path, broken);
 
     EXPECT_EQ(ZEVOZAZA_StartDAQWizardWithFile(utf8(path).constData()), 0);
 
     EXPECT_EQ(dialogs_.count(DialogCall::Kind::RunModal), 0u);
     ASSERT_EQ(dialogs_.informationTexts().size(), 1);
     EXPECT_TRUE(dialogs_.informationTexts()[0].contains(path));
-    EXPECT_EQ(fileBytes(path), broken);
+    EXPECT_EQ(qtReadFile(path), broken);
 }
 
 TEST_F(TaskWizard, EditingShowsTheTaskAndSavesTheChangesIntoItsFile) {
     const QString path = taskPath(QStringLiteral("Shaker.TSK"));
-    writeBytes(path,
-               "# Radezuvi task\nradezuvi-task 1\noperation 0x10003\ndevice 1530 0\ndescription Shaker\n"
-               "channels 2 0\nproperty 102 10000\nchannel-property 2 51 203\nchannel-property 0 51 201\n"
-               "end\n");
+    qtWriteFile(path,
+                "# Radezuvi task\nradezuvi-task 1\noperation 0x10003\ndevice 1530 0\ndescription Shaker\n"
+                "channels 2 0\nproperty 102 10000\nchannel-property 2 51 203\nchannel-property 0 51 201\n"
+                "end\n");
     dialogs_.modalScripts.push_back(finishWith([](TaskWizardDialog& w) {
         EXPECT_EQ(w.Cmb_Operation->currentText(), "Analog Input -- Continuous Waveform Acquisition");
         EXPECT_EQ(w.Cmb_Device->currentText(), "DAQ-E420: 0");
@@ -391,12 +394,12 @@ TEST_F(TaskWizard, EditingShowsTheTaskAndSavesTheChangesIntoItsFile) {
 TEST_F(TaskWizard, EditingCancelledKeepsTheFile) {
     const QString path = taskPath(QStringLiteral("Level.tsk"));
     const QByteArray level = "radezuvi-task 1\noperation 0x10000\ndevice 1 0\nchannels 0 1\nend\n";
-    writeBytes(path, level);
+    qtWriteFile(path, level);
 
     EXPECT_EQ(ZEVOZAZA_StartDAQWizardWithFile(utf8(path).constData()), 0);
 
     EXPECT_EQ(dialogs_.count(DialogCall::Kind::RunModal), 1u);
-    EXPECT_EQ(fileBytes(path), level);
+    EXPECT_EQ(qtReadFile(path), level);
 }
 
 } // namespace
@@ -407,7 +410,7 @@ namespace {
 
 TEST_F(TaskWizard, ATaskOfACardNotInstalledHereCanStillBeEdited) {
     const QString path = taskPath(QStringLiteral("Elsewhere.tsk"));
-    writeBytes(path, "radezuvi-task 1\noperation 0x20000\ndevice 40 0\nchannels 1\nend\n");
+    qtWriteFile(path, "radezuvi-task 1\noperation 0x20000\ndevice 40 0\nchannels 1\nend\n");
     dialogs_.modalScripts.push_back(finishWith([](TaskWizardDialog& w) {
         EXPECT_EQ(w.Cmb_Device->currentText(), "PCI-A130: 0 (not installed)");
         EXPECT_EQ(checkedTexts(w.List_Channels), QStringList{"AO1"});

@@ -39,7 +39,4 @@ QStringList checkedTexts(const QListWidget* list);
 // Runs the event loop until `condition` holds or a generous limit passes; the condition's result.
 bool processEventsUntil(const std::function<bool()>& condition);
 
-QByteArray fileBytes(const QString& path);
-void writeBytes(const QString& path, const QByteArray& bytes);
-
 } // namespace doz::taskwizard::testing

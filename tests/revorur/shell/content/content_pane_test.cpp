@@ -1,6 +1,7 @@
 #include "revorur/shell/content/content_pane.h"
 
 #include "mime_samples.h"
+#include "tests/support/qt_files.h"
 #include "tests/support/qt_paths.h"
 
 #include <QDir>
@@ -13,12 +14,12 @@
 namespace doz::revorur {
 namespace {
 
+using doz::test::qtWriteFile;
 using test::htmlPart;
 using test::pictureById;
 using test::pictureByLocation;
 using test::sampleArchive;
 using test::samplePng;
-using test::writeFile;
 
 // A page long enough to scroll, with an anchor near its end.
 QByteArray longPage() {
@@ -47,12 +48,12 @@ protected:
 };
 
 TEST_F(ContentPaneTest, ShowsADecodedArchiveWithItsPictures) {
-    writeFile(path("Content/M610.mht"),
-              sampleArchive({htmlPart("<html><body><h1>PCI-M610</h1><img src=\"images/logo.png\">"
-                                      "<img src=\"cid:card\"></body></html>",
-                                      "file:///C:/Saved/Content/M610.htm"),
-                             pictureByLocation(samplePng(6, 3), "file:///C:/Saved/Content/images/logo.png"),
-                             pictureById(samplePng(2, 9), "card")}));
+    qtWriteFile(path("Content/M610.mht"),
+                sampleArchive({htmlPart("<html><body><h1>PCI-M610</h1><img src=\"images/logo.png\">"
+                                        "<img src=\"cid:card\"></body></html>",
+                                        "file:///C:/Saved/Content/M610.htm"),
+                               pictureByLocation(samplePng(6, 3), "file:///C:/Saved/Content/images/logo.png"),
+                               pictureById(samplePng(2, 9), "card")}));
     m_pane.navigate(path("Content/M610.mht"));
     EXPECT_TRUE(text().contains("PCI-M610"));
     EXPECT_EQ(pictureSize("images/logo.png"), QSize(6, 3));
@@ -61,24 +62,24 @@ TEST_F(ContentPaneTest, ShowsADecodedArchiveWithItsPictures) {
 }
 
 TEST_F(ContentPaneTest, ShowsAnHtmlPageWithThePicturesBesideIt) {
-    writeFile(path("Content/page.htm"),
-              "<html><body><p>Software overview</p><img src=\"images/b.png\"></body></html>");
-    writeFile(path("Content/images/b.png"), samplePng(5, 5));
+    qtWriteFile(path("Content/page.htm"),
+                "<html><body><p>Software overview</p><img src=\"images/b.png\"></body></html>");
+    qtWriteFile(path("Content/images/b.png"), samplePng(5, 5));
     m_pane.navigate(path("Content/page.htm"));
     EXPECT_TRUE(text().contains("Software overview"));
     EXPECT_EQ(pictureSize("images/b.png"), QSize(5, 5));
 }
 
 TEST_F(ContentPaneTest, AcceptsWindowsSeparatorsAndCase) {
-    writeFile(path("Content/Page.htm"), "<p>Found it</p>");
+    qtWriteFile(path("Content/Page.htm"), "<p>Found it</p>");
     m_pane.navigate(doz::test::qtPath(m_dir.path()) + "\\content\\PAGE.htm");
     EXPECT_TRUE(text().contains("Found it"));
     EXPECT_EQ(m_pane.currentTarget(), doz::test::qtPath(m_dir.path()) + "\\content\\PAGE.htm");
 }
 
 TEST_F(ContentPaneTest, DecodesTheCharsetAPageDeclares) {
-    writeFile(path("old.htm"), "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-                               "charset=windows-1252\"></head><body>\x93Quoted\x94</body></html>");
+    qtWriteFile(path("old.htm"), "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                 "charset=windows-1252\"></head><body>\x93Quoted\x94</body></html>");
     m_pane.navigate(path("old.htm"));
     EXPECT_TRUE(text().contains(QStringLiteral(u"\u201CQuoted\u201D")));
 }
@@ -91,7 +92,7 @@ TEST_F(ContentPaneTest, NamesAMissingPage) {
 }
 
 TEST_F(ContentPaneTest, ShowsABlankPageForAnEmptyTarget) {
-    writeFile(path("a.htm"), "<p>Something</p>");
+    qtWriteFile(path("a.htm"), "<p>Something</p>");
     m_pane.navigate(path("a.htm"));
     m_pane.navigate({});
     EXPECT_TRUE(text().isEmpty());
@@ -99,16 +100,16 @@ TEST_F(ContentPaneTest, ShowsABlankPageForAnEmptyTarget) {
 }
 
 TEST_F(ContentPaneTest, SaysSoWhenAFileHoldsNothingToShow) {
-    writeFile(path("broken.mht"), QByteArray("\x00\x01\x02\xFF\xFE", 5).repeated(1000));
+    qtWriteFile(path("broken.mht"), QByteArray("\x00\x01\x02\xFF\xFE", 5).repeated(1000));
     m_pane.navigate(path("broken.mht"));
     EXPECT_TRUE(text().contains("Empty page"));
 }
 
 TEST_F(ContentPaneTest, TakesPicturesFromTheCurrentArchiveOnly) {
-    writeFile(path("one.mht"), sampleArchive({htmlPart("<img src=\"pic.png\">", "one.htm"),
-                                              pictureByLocation(samplePng(3, 3), "pic.png")}));
-    writeFile(path("two.mht"), sampleArchive({htmlPart("<img src=\"pic.png\">", "two.htm"),
-                                              pictureByLocation(samplePng(8, 2), "pic.png")}));
+    qtWriteFile(path("one.mht"), sampleArchive({htmlPart("<img src=\"pic.png\">", "one.htm"),
+                                                pictureByLocation(samplePng(3, 3), "pic.png")}));
+    qtWriteFile(path("two.mht"), sampleArchive({htmlPart("<img src=\"pic.png\">", "two.htm"),
+                                                pictureByLocation(samplePng(8, 2), "pic.png")}));
     m_pane.navigate(path("one.mht"));
     EXPECT_EQ(pictureSize("pic.png"), QSize(3, 3));
     m_pane.navigate(path("two.mht"));
@@ -116,9 +117,9 @@ TEST_F(ContentPaneTest, TakesPicturesFromTheCurrentArchiveOnly) {
 }
 
 TEST_F(ContentPaneTest, LoadsNoPictureFromOutsideThePage) {
-    writeFile(path("pages/a.htm"), "<img src=\"stray.png\"><img src=\"data:image/png;base64," +
-                                       samplePng(4, 7).toBase64() + "\">");
-    writeFile(path("work/stray.png"), samplePng(9, 9));
+    qtWriteFile(path("pages/a.htm"), "<img src=\"stray.png\"><img src=\"data:image/png;base64," +
+                                         samplePng(4, 7).toBase64() + "\">");
+    qtWriteFile(path("work/stray.png"), samplePng(9, 9));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(path("work"));
     m_pane.navigate(path("pages/a.htm"));
@@ -129,8 +130,8 @@ TEST_F(ContentPaneTest, LoadsNoPictureFromOutsideThePage) {
 }
 
 TEST_F(ContentPaneTest, ScrollsToTheAnchorOfTheTarget) {
-    writeFile(path("long.htm"), longPage());
-    writeFile(path("long.mht"), sampleArchive({htmlPart(longPage())}));
+    qtWriteFile(path("long.htm"), longPage());
+    qtWriteFile(path("long.mht"), sampleArchive({htmlPart(longPage())}));
     m_pane.show();
     for (const char* page : {"long.htm", "long.mht"}) {
         m_pane.navigate(path(page) + "#Bottom");
@@ -141,14 +142,14 @@ TEST_F(ContentPaneTest, ScrollsToTheAnchorOfTheTarget) {
 }
 
 TEST_F(ContentPaneTest, ScrollsOnceShownWhenNavigatedWhileHidden) {
-    writeFile(path("long.htm"), longPage());
+    qtWriteFile(path("long.htm"), longPage());
     m_pane.navigate(path("long.htm#Bottom"));
     m_pane.show();
     EXPECT_GT(m_pane.verticalScrollBar()->value(), 0);
 }
 
 TEST_F(ContentPaneTest, FollowsAnAnchorLinkInsideThePage) {
-    writeFile(path("long.htm"), longPage());
+    qtWriteFile(path("long.htm"), longPage());
     m_pane.show();
     m_pane.navigate(path("long.htm"));
     emit m_pane.anchorClicked(QUrl("#Bottom"));
@@ -157,9 +158,9 @@ TEST_F(ContentPaneTest, FollowsAnAnchorLinkInsideThePage) {
 }
 
 TEST_F(ContentPaneTest, OpensLocalLinksInThePane) {
-    writeFile(path("Content/guide.mht"),
-              sampleArchive({htmlPart("<a href=\"A120.mht\">A120</a>", "file:///x/y.htm")}));
-    writeFile(path("Content/A120.mht"), sampleArchive({htmlPart("<h1>Analog output</h1>")}));
+    qtWriteFile(path("Content/guide.mht"),
+                sampleArchive({htmlPart("<a href=\"A120.mht\">A120</a>", "file:///x/y.htm")}));
+    qtWriteFile(path("Content/A120.mht"), sampleArchive({htmlPart("<h1>Analog output</h1>")}));
     m_pane.navigate(path("Content/guide.mht"));
     emit m_pane.anchorClicked(QUrl("A120.mht"));
     EXPECT_TRUE(text().contains("Analog output"));
@@ -167,7 +168,7 @@ TEST_F(ContentPaneTest, OpensLocalLinksInThePane) {
 }
 
 TEST_F(ContentPaneTest, HandsWebLinksToItsOwner) {
-    writeFile(path("a.htm"), "<p>Start</p>");
+    qtWriteFile(path("a.htm"), "<p>Start</p>");
     m_pane.navigate(path("a.htm"));
     QList<QUrl> handed;
     QObject::connect(&m_pane, &ContentPane::externalLinkActivated,

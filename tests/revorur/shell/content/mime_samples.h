@@ -23,7 +23,4 @@ SamplePart pictureById(const QByteArray& png, const QByteArray& contentId);
 // A PNG of the given size, so a decoded picture can be told apart by its size.
 QByteArray samplePng(int width, int height);
 
-// Writes bytes to a file, creating its folder.
-void writeFile(const QString& path, const QByteArray& bytes);
-
 } // namespace doz::revorur::test

@@ -1,6 +1,6 @@
 #include "revorur/shell/content/page_location.h"
 
-#include "mime_samples.h"
+#include "tests/support/qt_files.h"
 #include "tests/support/qt_paths.h"
 
 #include <QFile>
@@ -31,7 +31,7 @@ TEST(PageTarget, AcceptsFileUrlsAndTargetsWithoutAnchor) {
 TEST(PageTarget, KeepsAHashThatBelongsToAFileName) {
     const doz::test::TempFolder dir;
     const QString file = doz::test::qtFilePath(dir, "Notes#2.htm");
-    test::writeFile(file, "<p>x</p>");
+    doz::test::qtWriteFile(file, "<p>x</p>");
     EXPECT_EQ(parsePageTarget(file).path, file);
     EXPECT_EQ(parsePageTarget(doz::test::qtFilePath(dir, "a#b/c.htm")).path,
               doz::test::qtFilePath(dir, "a#b/c.htm"));
@@ -39,7 +39,7 @@ TEST(PageTarget, KeepsAHashThatBelongsToAFileName) {
 
 TEST(PageFile, MatchesNamesWithoutCaseAsWindowsDoes) {
     const doz::test::TempFolder dir;
-    test::writeFile(doz::test::qtFilePath(dir, "Content/M610.mht"), "x");
+    doz::test::qtWriteFile(doz::test::qtFilePath(dir, "Content/M610.mht"), "x");
     EXPECT_EQ(findPageFile(doz::test::qtFilePath(dir, "Content/M610.mht")),
               doz::test::qtFilePath(dir, "Content/M610.mht"));
     EXPECT_EQ(findPageFile(doz::test::qtFilePath(dir, "content/m610.MHT")),
