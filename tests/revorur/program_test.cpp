@@ -19,8 +19,8 @@
 namespace doz::revorur {
 namespace {
 
-// A runtime folder, hive and offscreen platform of the test's own, for the instance lock and the
-// program started in the child.
+// A runtime folder, temporary folder, hive and offscreen platform of the test's own, for the
+// instance locks and the program started in the child; so tests run side by side do not meet.
 class RuntimeDir : public doz::test::RegistryTest {
 protected:
     // Runs the program entry in a child process; its exit status, or -2 when it did not end
@@ -46,6 +46,7 @@ protected:
     }
 
     doz::test::ScopedEnv runtime_{"XDG_RUNTIME_DIR", folder().path().string()};
+    doz::test::ScopedEnv temporary_{"TMPDIR", folder().path().string()};
     doz::test::ScopedEnv platform_{"QT_QPA_PLATFORM", "offscreen"};
 };
 
