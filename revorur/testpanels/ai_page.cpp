@@ -299,7 +299,7 @@ void AiPage::readSingleValues() {
         rows << row;
     }
     ListView1->addTopLevelItems(rows);
-    Label_AiReadout->setText(tr("%n channel(s) read", nullptr, count));
+    Label_AiReadout->setText(count == 1 ? tr("1 channel read") : tr("%1 channels read").arg(count));
 }
 
 void AiPage::Btn_AiStopClick() {
