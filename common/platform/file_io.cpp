@@ -114,7 +114,7 @@ std::optional<std::string> replaceFileAtomically(const std::filesystem::path& fi
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return failure("replace", file, error);
+        return failure("create", file, error);
     }
     syncFolderOf(file);
     return std::nullopt;

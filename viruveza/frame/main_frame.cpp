@@ -123,7 +123,7 @@ void CMainFrame::createActions() {
         QAction* item = makeAction(command.name, command.text, command.tip);
         if (command.hasIcon)
             item->setIcon(frameIcon(command.icon));
-        connect(item, &QAction::triggered, this, [this, handler = command.handler] { (app_.*handler)(); });
+        connect(item, &QAction::triggered, &app_, command.handler);
     }
     action("ID_FILE_NEW")->setShortcut(QKeySequence("Ctrl+N"));
     action("ID_FILE_OPEN")->setShortcut(QKeySequence("Ctrl+O"));

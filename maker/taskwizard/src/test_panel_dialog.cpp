@@ -178,10 +178,11 @@ QWidget* TestPanelDialog::buildDisplay() {
 QWidget* TestPanelDialog::buildWritePage() {
     auto* widget = new QWidget;
     auto* form = new QFormLayout(widget);
-    Edit_OutputValue = named(new QDoubleSpinBox, "Edit_OutputValue");
+    // Both boxes belong to the page, so the one this operation does not use goes with it.
+    Edit_OutputValue = named(new QDoubleSpinBox(widget), "Edit_OutputValue");
     Edit_OutputValue->setDecimals(4);
     Edit_OutputValue->setRange(operation_->current ? 0 : -10, operation_->current ? 20 : 10);
-    Edit_PortValue = named(new QSpinBox, "Edit_PortValue");
+    Edit_PortValue = named(new QSpinBox(widget), "Edit_PortValue");
     Edit_PortValue->setRange(0, 0x7fffffff);
     Edit_PortValue->setDisplayIntegerBase(16);
     Edit_PortValue->setPrefix(QStringLiteral("0x"));

@@ -91,10 +91,30 @@ protected:
     // cc -x c on the template; the program's path, or "" with the compiler's report in `report`.
     std::string build(const std::string& file, std::string& report) {
         const std::string program = scratch_.file(fs::path(file).stem()).string();
-        const ProcessResult cc = RunProcess(
-            {"cc", "-x", "c", "-std=c99", "-Wall", "-Wextra", "-Werror", "-pedantic", "-I",
-             ENGINE_INCLUDE_DIR, std::string(CODEGEN_DIR) + "/" + file, "-x", "none", "-L",
-             ENGINE_LIBRARY_DIR, "-lradezuviengine", "-Wl,-rpath," ENGINE_LIBRARY_DIR, "-o", program});
+        std::vector<std::string> argv{"cc",
+                                      "-x",
+                                      "c",
+                                      "-std=c99",
+                                      "-Wall",
+                                      "-Wextra",
+                                      "-Werror",
+                                      "-pedantic",
+                                      "-I",
+                                      ENGINE_INCLUDE_DIR,
+                                      std::string(CODEGEN_DIR) + "/" + file,
+                                      "-x",
+                                      "none",
+                                      "-L",
+                                      ENGINE_LIBRARY_DIR,
+                                      "-lradezuviengine",
+                                      "-Wl,-rpath," ENGINE_LIBRARY_DIR,
+                                      "-o",
+                                      program};
+        // An engine built with a sanitizer needs its runtime in the program that loads it.
+        std::istringstream linkFlags(TEMPLATE_LINK_FLAGS);
+        for (std::string flag; linkFlags >> flag;)
+            argv.push_back(flag);
+        const ProcessResult cc = RunProcess(argv);
         report = cc.err;
         return cc.exitCode == 0 ? program : std::string();
     }
