@@ -50,10 +50,15 @@ void drawSampleScale(QPainter& painter, const QRect& plot, std::size_t samples, 
     painter.setPen(colors.text);
     const QFontMetrics metrics = painter.fontMetrics();
     const int y = plot.bottom() + 2;
-    for (int i = 0; i <= xDivisions; i += 2) {
-        const std::size_t last = samples > 0 ? samples - 1 : 0;
+    const std::size_t last = samples > 0 ? samples - 1 : 0;
+    const auto divisions = static_cast<std::size_t>(xDivisions);
+    // Labels every second grid line, or further apart when long sample numbers would touch.
+    const int widest = metrics.horizontalAdvance(QString::number(static_cast<qulonglong>(last))) + 12;
+    int stride = 2;
+    while (stride < xDivisions && plot.width() * stride / xDivisions < widest)
+        stride *= 2;
+    for (int i = 0; samples > 0 && i <= xDivisions; i += stride) {
         // The sample under grid line i, rounded to the nearest.
-        const auto divisions = static_cast<std::size_t>(xDivisions);
         const QString text = QString::number(
             static_cast<qulonglong>((last * static_cast<std::size_t>(i) + divisions / 2) / divisions));
         const int x = plot.left() + plot.width() * i / xDivisions;
