@@ -2,7 +2,7 @@
 
 #include "common/platform/registry.h"
 #include "common/ui/testing/recording_launcher.h"
-#include "registry_fixture.h"
+#include "tests/support/temp_registry.h"
 
 namespace doz::shell {
 namespace {
@@ -16,7 +16,7 @@ TEST(BrowserProgram, TakesTheUpperCasedPathUpToTheFirstExe) {
     EXPECT_FALSE(BrowserProgramOf("/usr/bin/firefox %u").has_value());
 }
 
-class OpenWithDefaultBrowserTest : public testing::TempRegistry {};
+class OpenWithDefaultBrowserTest : public test::RegistryTest {};
 
 TEST_F(OpenWithDefaultBrowserTest, StartsTheRegisteredBrowserWithTheTarget) {
     writeHive("REGEDIT4\n\n[HKEY_CLASSES_ROOT\\http\\shell\\open\\command]\n"

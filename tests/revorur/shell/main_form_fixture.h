@@ -3,10 +3,10 @@
 // of run, and the registry pointed at a temporary hive.
 
 #include "common/ui/testing/test_application.h"
-#include "registry_fixture.h"
 #include "revorur/shell/main_form.h"
 #include "revorur/shell/notebook.h"
 #include "revorur/shell/tree_nodes.h"
+#include "tests/support/temp_registry.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -18,19 +18,15 @@
 
 namespace doz::testing {
 
-class MainFormTest : public TempRegistry {
+class MainFormTest : public test::RegistryTest {
 protected:
     void SetUp() override {
-        TempRegistry::SetUp();
         ui::testing::testApplication();
         form = std::make_unique<shell::TForm1>();
         form->showPopup = [this](QMenu* menu, const QPoint&) { popups.push_back(menu->objectName()); };
         form->startDrag = [this](QTreeWidget* tree) { drags.push_back(tree->objectName()); };
     }
-    void TearDown() override {
-        form.reset();
-        TempRegistry::TearDown();
-    }
+    void TearDown() override { form.reset(); }
 
     template <typename T> T* find(const char* name) const {
         return form->findChild<T*>(QString::fromLatin1(name));

@@ -2,12 +2,12 @@
 
 #include "common/ui/testing/recording_launcher.h"
 #include "main_form_fixture.h"
+#include "tests/support/files.h"
+#include "tests/support/scoped_env.h"
 
 #include <QAction>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace doz::shell {
 namespace {
@@ -39,14 +39,10 @@ TEST_F(MenuLaunchTest, HelpAndQuestionMenusOpenPagesInTheBrowser) {
 }
 
 TEST_F(MenuLaunchTest, SystemDeviceManagerStartsAnInstalledHardwareBrowserAndVideoTutorialsNothing) {
-    struct SearchPath {
-        std::string old = std::getenv("PATH") ? std::getenv("PATH") : "";
-        explicit SearchPath(const std::filesystem::path& only) { ::setenv("PATH", only.c_str(), 1); }
-        ~SearchPath() { ::setenv("PATH", old.c_str(), 1); }
-    } path(dir_);
+    const test::ScopedEnv searchPath("PATH", folder().path().string());
     const auto install = [this](const char* program) {
-        const std::filesystem::path file = dir_ / program;
-        std::ofstream(file) << "#!/bin/sh\n";
+        const std::filesystem::path file = folder().file(program);
+        test::WriteFile(file, "#!/bin/sh\n");
         std::filesystem::permissions(file, std::filesystem::perms::owner_all);
     };
 

@@ -1,16 +1,15 @@
 // The application object of Revorur, made on the offscreen platform.
 
 #include "revorur/shell/revorur_application.h"
+#include "tests/support/scoped_env.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace doz::shell {
 namespace {
 
 TEST(RevorurApplication, CaptionsAreTheFormsOwn) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const test::ScopedEnv platform("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "Revorur";
     static char* argv[] = {name, nullptr};

@@ -60,12 +60,9 @@ struct ChangingMachine {
     }
 };
 
-class SystemInfoFormTest : public testing::TempRegistry {
+class SystemInfoFormTest : public test::RegistryTest {
 protected:
-    void SetUp() override {
-        TempRegistry::SetUp();
-        ui::testing::testApplication();
-    }
+    void SetUp() override { ui::testing::testApplication(); }
     static QStringList texts(std::initializer_list<QLabel*> labels) {
         QStringList out;
         for (QLabel* l : labels)

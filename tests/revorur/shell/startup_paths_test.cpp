@@ -1,9 +1,7 @@
 #include "revorur/shell/startup_paths.h"
 
 #include "common/platform/registry.h"
-#include "registry_fixture.h"
-
-#include <unistd.h>
+#include "tests/support/temp_registry.h"
 
 namespace doz::shell {
 namespace {
@@ -11,7 +9,7 @@ namespace {
 using platform::openKey;
 using platform::RootKey;
 
-class StartupPathsTest : public testing::TempRegistry {};
+class StartupPathsTest : public test::RegistryTest {};
 
 TEST(ProgramFolder, IsThePathBeforeTheLastSeparator) {
     EXPECT_EQ(ProgramFolderOf("/opt/dozazar/bin/Revorur"), "/opt/dozazar/bin");

@@ -1,7 +1,7 @@
 // The value texts of the System Information dialog.
 
-#include "registry_fixture.h"
 #include "revorur/shell/system_info_texts.h"
+#include "tests/support/temp_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +81,7 @@ TEST(SystemInfoTexts, ProcessorLabelsInOrder) {
     EXPECT_EQ(ProcessorTexts(info, 3000u), expected);
 }
 
-using RegistryClock = testing::TempRegistry;
+using RegistryClock = test::RegistryTest;
 
 TEST_F(RegistryClock, ReadsTheFirstProcessorsMhzValue) {
     EXPECT_EQ(RegistryProcessorMhz(), std::nullopt) << "no hive";

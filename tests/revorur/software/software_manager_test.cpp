@@ -168,7 +168,7 @@ class SamplesTest : public SoftwareManagerTest {
 protected:
     void SetUp() override {
         SoftwareManagerTest::SetUp();
-        installed_ = dir_ / "Program Files" / "Dozazar";
+        installed_ = folder().file("Program Files/Dozazar");
     }
     // A product installed in its own folder below `installed_`, optionally with its Samples folder.
     std::string installed(const std::string& name, bool withSamples, bool trailingSeparator = true) {

@@ -2,7 +2,7 @@
 
 #include "revorur/software/product_registry.h"
 #include "revorur/software/update_request.h"
-#include "tests/revorur/shell/registry_fixture.h"
+#include "tests/support/temp_registry.h"
 
 #include <QUrl>
 #include <QUrlQuery>
@@ -10,7 +10,7 @@
 namespace doz::software {
 namespace {
 
-using testing::TempRegistry;
+using ProductRegistryTest = test::RegistryTest;
 
 const std::string Page(kRecommendationPage);
 
@@ -22,7 +22,7 @@ QUrlQuery queryOf(const std::string& address) {
     return QUrlQuery(QUrl(QString::fromStdString(address)));
 }
 
-TEST_F(TempRegistry, VersionlessProductsReportUnknowVersionSoTheListsStayAligned) {
+TEST_F(ProductRegistryTest, VersionlessProductsReportUnknowVersionSoTheListsStayAligned) {
     writeHive("REGEDIT4\n\n" + productKey("AlphaDrv") + "\"Version\"=\"2.1\"\n\n" + productKey("BetaKit") +
               "\"Version\"=\"\"\n\n");
     const auto products = registeredProducts();
@@ -39,7 +39,7 @@ TEST_F(TempRegistry, VersionlessProductsReportUnknowVersionSoTheListsStayAligned
     EXPECT_EQ(query.queryItemValue("VR", QUrl::FullyDecoded), "2.1,Unknow Version");
 }
 
-TEST_F(TempRegistry, SubkeysWithoutVersionKeyOrVersionValue) {
+TEST_F(ProductRegistryTest, SubkeysWithoutVersionKeyOrVersionValue) {
     // "Gamma" has a product key but no version key; "Delta" a version key without "Version".
     writeHive("REGEDIT4\n\n" + productKey("Alpha") + "\"Version\"=\"3.0\"\n\n" + productKey("Delta") +
               "\"path\"=\"/opt/delta/\"\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Dozazar\\Gamma]\n\"x\"=\"y\"\n\n" +
@@ -51,14 +51,14 @@ TEST_F(TempRegistry, SubkeysWithoutVersionKeyOrVersionValue) {
     EXPECT_TRUE(isInstalled("zeta")) << "registry names ignore case";
 }
 
-TEST_F(TempRegistry, NoMakerKeyGivesEmptyLists) {
+TEST_F(ProductRegistryTest, NoMakerKeyGivesEmptyLists) {
     writeHive(
         "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other\\Thing\\CurrentVersion]\n\"Version\"=\"1\"\n\n");
     EXPECT_TRUE(registeredProducts().empty());
     EXPECT_EQ(updateRequestAddress(registeredProducts()), Page + "SW=&VR=");
 }
 
-TEST_F(TempRegistry, NamesAndVersionsAreEncodedSoTheyStayOneItem) {
+TEST_F(ProductRegistryTest, NamesAndVersionsAreEncodedSoTheyStayOneItem) {
     writeHive("REGEDIT4\n\n" + productKey("R&D Kit") + "\"Version\"=\"1.0 beta,2\"\n\n" +
               productKey("Messger\xC3\xA4t#1") + "\"Version\"=\"5%\"\n\n");
     const std::string address = updateRequestAddress(registeredProducts());

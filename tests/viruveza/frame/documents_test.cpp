@@ -1,4 +1,5 @@
 #include "frame_fixture.h"
+#include "tests/support/files.h"
 
 #include "common/platform/registry.h"
 #include "viruveza/frame/child_frame.h"
@@ -35,12 +36,12 @@ protected:
 
 TEST_F(DocumentsTest, OpenShowsTheFileUnchangedAndNeverGenerates) {
     startApp();
-    writeFile(dir_ / "Mine.txt", "int main() {\n\treturn 0;\n}\n");
-    ::chmod((dir_ / "Mine.txt").c_str(), 0444);
-    CViruvezaDoc* document = open(dir_ / "Mine.txt");
+    test::WriteFile(folder().file("Mine.txt"), "int main() {\n\treturn 0;\n}\n");
+    ::chmod(folder().file("Mine.txt").c_str(), 0444);
+    CViruvezaDoc* document = open(folder().file("Mine.txt"));
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->view->toPlainText(), "int main() {\n\treturn 0;\n}\n");
-    EXPECT_EQ(readFile(dir_ / "Mine.txt"), "int main() {\n\treturn 0;\n}\n");
+    EXPECT_EQ(test::ReadFile(folder().file("Mine.txt")), "int main() {\n\treturn 0;\n}\n");
     EXPECT_FALSE(document->generated);
     EXPECT_EQ(document->record.cardType, generators::NoCardChosen);
     EXPECT_EQ(messageLines()[0],
@@ -48,41 +49,41 @@ TEST_F(DocumentsTest, OpenShowsTheFileUnchangedAndNeverGenerates) {
     EXPECT_EQ(dialogs_.callsOf(DialogCall::Kind::OpenFile)[0].filter, "Data Source Files (*.txt)");
 
     // Opening it again brings up the window it has.
-    EXPECT_EQ(open(dir_ / "Mine.txt"), nullptr);
+    EXPECT_EQ(open(folder().file("Mine.txt")), nullptr);
     EXPECT_EQ(app_->codeSources().size(), 1u);
 }
 
 TEST_F(DocumentsTest, OpenRefusesOtherFilesAndReportsUnreadableOnes) {
     startApp();
-    std::filesystem::create_directory(dir_ / "old.txt");
-    writeFile(dir_ / "old.txt" / "notes.csv", "a,b\n");
-    EXPECT_EQ(open(dir_ / "old.txt" / "notes.csv"), nullptr);
+    std::filesystem::create_directory(folder().file("old.txt"));
+    test::WriteFile(folder().file("old.txt/notes.csv"), "a,b\n");
+    EXPECT_EQ(open(folder().file("old.txt/notes.csv")), nullptr);
     EXPECT_EQ(messageLines()[0],
               "Ruzidavidez Error : Invalid file format! This file is NOT a Ruzidavidez file!");
-    EXPECT_EQ(open(dir_ / "Gone.txt"), nullptr);
+    EXPECT_EQ(open(folder().file("Gone.txt")), nullptr);
     EXPECT_EQ(messageLines()[0], "Ruzidavidez Error : Code source <Gone> - Open code source failed! " +
-                                     QString::fromStdString((dir_ / "Gone.txt").string()) +
+                                     QString::fromStdString(folder().file("Gone.txt").string()) +
                                      ": No such file or directory");
     EXPECT_TRUE(app_->codeSources().empty());
 }
 
 TEST_F(DocumentsTest, SaveOfAnOpenedFileThatIsGoneAsksForAName) {
     startApp();
-    writeFile(dir_ / "Moved.txt", "text\n");
-    CViruvezaDoc* document = open(dir_ / "Moved.txt");
+    test::WriteFile(folder().file("Moved.txt"), "text\n");
+    CViruvezaDoc* document = open(folder().file("Moved.txt"));
     ASSERT_NE(document, nullptr);
-    std::filesystem::remove(dir_ / "Moved.txt");
-    dialogs_.saveFileAnswers = {QString::fromStdString((dir_ / "Found").string())};
+    std::filesystem::remove(folder().file("Moved.txt"));
+    dialogs_.saveFileAnswers = {QString::fromStdString(folder().file("Found").string())};
     app_->OnFileSave();
     flush();
     ASSERT_EQ(dialogs_.count(DialogCall::Kind::SaveFile), 1u);
-    EXPECT_EQ(readFile(dir_ / "Found.txt"), "text\n");
+    EXPECT_EQ(test::ReadFile(folder().file("Found.txt")), "text\n");
     EXPECT_EQ(document->title(), "Found.txt");
 }
 
 TEST_F(DocumentsTest, EditedDocumentClosedWithCancelKeepsItsText) {
     startApp();
-    CViruvezaDoc* document = newCodeSource({"Edit", dir_, 0, 1, 0});
+    CViruvezaDoc* document = newCodeSource({"Edit", folder().path(), 0, 1, 0});
     ASSERT_NE(document, nullptr);
     type(*document, "// my note\n");
     const QString edited = document->view->toPlainText();
@@ -98,25 +99,25 @@ TEST_F(DocumentsTest, EditedDocumentClosedWithCancelKeepsItsText) {
     app_->OnFileClose();
     flush();
     EXPECT_TRUE(app_->codeSources().empty());
-    EXPECT_EQ(QString::fromStdString(readFile(dir_ / "Edit.txt")), edited);
+    EXPECT_EQ(QString::fromStdString(test::ReadFile(folder().file("Edit.txt"))), edited);
     EXPECT_EQ(app_->mainFrame().browser->Tree_DataSource->topLevelItem(0)->text(0), "No Source...");
     EXPECT_EQ(app_->activeCodeSource(), nullptr);
 }
 
 TEST_F(DocumentsTest, GeneratingOverAnOpenEditedFileAsksFirst) {
     startApp();
-    CViruvezaDoc* first = newCodeSource({"Again", dir_, 0, 1, 0});
+    CViruvezaDoc* first = newCodeSource({"Again", folder().path(), 0, 1, 0});
     ASSERT_NE(first, nullptr);
     type(*first, "// edits\n");
     dialogs_.confirmAnswers = {true, true}; // replace the file, twice
     dialogs_.saveChangesAnswers = {SaveChoice::Cancel};
-    EXPECT_EQ(newCodeSource({"Again", dir_, 0, 1, 0}), nullptr);
+    EXPECT_EQ(newCodeSource({"Again", folder().path(), 0, 1, 0}), nullptr);
     ASSERT_EQ(app_->codeSources().size(), 1u);
     EXPECT_TRUE(app_->codeSources()[0]->view->toPlainText().contains("// edits"));
     EXPECT_TRUE(messageLines()[0].startsWith("Ruzidavidez Error : Code source <Again> - "));
 
     dialogs_.saveChangesAnswers = {SaveChoice::Discard};
-    scriptWizard({"Again", dir_, 0, 1, 0});
+    scriptWizard({"Again", folder().path(), 0, 1, 0});
     app_->OnFileNew();
     flush();
     ASSERT_EQ(app_->codeSources().size(), 1u);
@@ -126,7 +127,7 @@ TEST_F(DocumentsTest, GeneratingOverAnOpenEditedFileAsksFirst) {
 
 TEST_F(DocumentsTest, ExitAsksForEditedDocuments) {
     startApp();
-    CViruvezaDoc* document = newCodeSource({"Exit", dir_, 0, 1, 0});
+    CViruvezaDoc* document = newCodeSource({"Exit", folder().path(), 0, 1, 0});
     ASSERT_NE(document, nullptr);
     type(*document, "// unsaved\n");
     dialogs_.saveChangesAnswers = {SaveChoice::Cancel};
@@ -139,7 +140,7 @@ TEST_F(DocumentsTest, ExitAsksForEditedDocuments) {
 
 TEST_F(DocumentsTest, UneditedDocumentClosesWithoutAsking) {
     startApp();
-    ASSERT_NE(newCodeSource({"Quiet", dir_, 0, 1, 0}), nullptr);
+    ASSERT_NE(newCodeSource({"Quiet", folder().path(), 0, 1, 0}), nullptr);
     app_->OnFileClose();
     flush();
     EXPECT_TRUE(app_->codeSources().empty());
@@ -148,26 +149,27 @@ TEST_F(DocumentsTest, UneditedDocumentClosesWithoutAsking) {
 
 TEST_F(DocumentsTest, SaveAsOverAnExistingFile) {
     startApp();
-    CViruvezaDoc* document = newCodeSource({"First", dir_, 0, 1, 0});
+    CViruvezaDoc* document = newCodeSource({"First", folder().path(), 0, 1, 0});
     ASSERT_NE(document, nullptr);
-    writeFile(dir_ / "Other.txt", "someone else's text\n");
+    test::WriteFile(folder().file("Other.txt"), "someone else's text\n");
     type(*document, "// changed\n");
-    dialogs_.saveFileAnswers = {QString::fromStdString((dir_ / "Other.txt").string())};
+    dialogs_.saveFileAnswers = {QString::fromStdString(folder().file("Other.txt").string())};
     app_->OnFileSaveAs();
     flush();
-    EXPECT_EQ(QString::fromStdString(readFile(dir_ / "Other.txt")), document->view->toPlainText());
+    EXPECT_EQ(QString::fromStdString(test::ReadFile(folder().file("Other.txt"))),
+              document->view->toPlainText());
     EXPECT_EQ(document->title(), "Other.txt");
     EXPECT_FALSE(document->isModified());
     EXPECT_EQ(app_->mainFrame().browser->nodeOf(*document)->text(0), "Other.txt");
-    EXPECT_EQ(app_->recentFiles.entries().front(), (dir_ / "Other.txt").string());
+    EXPECT_EQ(app_->recentFiles.entries().front(), folder().file("Other.txt").string());
     EXPECT_EQ(dialogs_.callsOf(DialogCall::Kind::SaveFile)[0].filter, "RivUvivo Files (*.txt)");
     // The generated file stays as it was written.
-    EXPECT_EQ(readFile(dir_ / "First.txt").find("// changed"), std::string::npos);
+    EXPECT_EQ(test::ReadFile(folder().file("First.txt")).find("// changed"), std::string::npos);
 }
 
 TEST_F(DocumentsTest, ReadOnlyTargetIsReportedAndNothingIsLost) {
     startApp();
-    CViruvezaDoc* document = newCodeSource({"Keep", dir_, 0, 1, 0});
+    CViruvezaDoc* document = newCodeSource({"Keep", folder().path(), 0, 1, 0});
     ASSERT_NE(document, nullptr);
     type(*document, "// typed\n");
     const QString edited = document->view->toPlainText();
@@ -178,7 +180,7 @@ TEST_F(DocumentsTest, ReadOnlyTargetIsReportedAndNothingIsLost) {
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_EQ(document->view->toPlainText(), edited);
     EXPECT_TRUE(document->isModified());
-    EXPECT_EQ(document->pathName(), QString::fromStdString((dir_ / "Keep.txt").string()));
+    EXPECT_EQ(document->pathName(), QString::fromStdString(folder().file("Keep.txt").string()));
     ASSERT_FALSE(messageLines().isEmpty());
     EXPECT_TRUE(messageLines()[0].startsWith("Ruzidavidez Error : Code source <Keep> - "));
     EXPECT_TRUE(messageLines()[0].contains(QString::fromStdString(target.string())));
@@ -186,8 +188,8 @@ TEST_F(DocumentsTest, ReadOnlyTargetIsReportedAndNothingIsLost) {
 
 TEST_F(DocumentsTest, CommandsActOnTheWindowTheUserLooksAt) {
     startApp();
-    CViruvezaDoc* first = newCodeSource({"One", dir_, 0, 1, 0});
-    CViruvezaDoc* second = newCodeSource({"Two", dir_, 0, 1, 0});
+    CViruvezaDoc* first = newCodeSource({"One", folder().path(), 0, 1, 0});
+    CViruvezaDoc* second = newCodeSource({"Two", folder().path(), 0, 1, 0});
     ASSERT_TRUE(first && second);
     EXPECT_EQ(app_->activeCodeSource(), second);
 
@@ -197,8 +199,8 @@ TEST_F(DocumentsTest, CommandsActOnTheWindowTheUserLooksAt) {
     type(*first, "// one\n");
     app_->OnFileSave();
     flush();
-    EXPECT_NE(readFile(dir_ / "One.txt").find("// one"), std::string::npos);
-    EXPECT_EQ(readFile(dir_ / "Two.txt").find("// one"), std::string::npos);
+    EXPECT_NE(test::ReadFile(folder().file("One.txt")).find("// one"), std::string::npos);
+    EXPECT_EQ(test::ReadFile(folder().file("Two.txt")).find("// one"), std::string::npos);
 
     app_->OnFileClose();
     flush();
@@ -210,8 +212,8 @@ TEST_F(DocumentsTest, CommandsActOnTheWindowTheUserLooksAt) {
 
 TEST_F(DocumentsTest, BrowserDoubleClickActivatesOnce) {
     startApp();
-    CViruvezaDoc* first = newCodeSource({"One", dir_, 0, 1, 0});
-    ASSERT_NE(newCodeSource({"Two", dir_, 0, 1, 0}), nullptr);
+    CViruvezaDoc* first = newCodeSource({"One", folder().path(), 0, 1, 0});
+    ASSERT_NE(newCodeSource({"Two", folder().path(), 0, 1, 0}), nullptr);
     DataSourceBrowser& browser = *app_->mainFrame().browser;
     const int before = static_cast<int>(messageLines().size());
     browser.Tree_DataSourceDblClick(browser.nodeOf(*first));
@@ -226,9 +228,9 @@ TEST_F(DocumentsTest, BrowserDoubleClickActivatesOnce) {
 
 TEST_F(DocumentsTest, OpenByNameWaitsForTheWindow) {
     app_ = std::make_unique<CViruvezaApp>("/opt/dozazar/bin/Ruzidavidez");
-    writeFile(dir_ / "Shell.txt", "shell text\n");
-    app_->openByName(QString::fromStdString((dir_ / "Shell.txt").string()));
-    EXPECT_EQ(app_->pendingPath, QString::fromStdString((dir_ / "Shell.txt").string()));
+    test::WriteFile(folder().file("Shell.txt"), "shell text\n");
+    app_->openByName(QString::fromStdString(folder().file("Shell.txt").string()));
+    EXPECT_EQ(app_->pendingPath, QString::fromStdString(folder().file("Shell.txt").string()));
     EXPECT_TRUE(app_->codeSources().empty());
     app_->mainFrame().show();
     flush();
@@ -238,8 +240,8 @@ TEST_F(DocumentsTest, OpenByNameWaitsForTheWindow) {
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->child(1)->text(0), "AI"); // added with operation 0
 
-    writeFile(dir_ / "Now.txt", "now\n");
-    app_->openByName(QString::fromStdString((dir_ / "Now.txt").string()));
+    test::WriteFile(folder().file("Now.txt"), "now\n");
+    app_->openByName(QString::fromStdString(folder().file("Now.txt").string()));
     EXPECT_EQ(app_->codeSources().size(), 2u);
 }
 
@@ -249,7 +251,7 @@ TEST_F(DocumentsTest, SettingsAndFileTypesAtStartAndExit) {
         platform::openKey(platform::RootKey::ClassesRoot, "Viruveza.Document\\shell\\open\\command");
     ASSERT_TRUE(command);
     EXPECT_EQ(command->readString(""), "/opt/dozazar/bin/Ruzidavidez %1");
-    ASSERT_NE(newCodeSource({"Remembered", dir_, 0, 1, 0}), nullptr);
+    ASSERT_NE(newCodeSource({"Remembered", folder().path(), 0, 1, 0}), nullptr);
     app.previewPages = 2;
     app.ExitInstance();
 
@@ -257,7 +259,7 @@ TEST_F(DocumentsTest, SettingsAndFileTypesAtStartAndExit) {
     next.InitInstance({"Ruzidavidez"});
     EXPECT_EQ(next.previewPages, 2u);
     ASSERT_FALSE(next.recentFiles.entries().empty());
-    EXPECT_EQ(next.recentFiles.entries().front(), (dir_ / "Remembered.txt").string());
+    EXPECT_EQ(next.recentFiles.entries().front(), folder().file("Remembered.txt").string());
     ASSERT_NE(next.mainFrame().action("ID_FILE_MRU_FILE1"), nullptr);
     next.OnOpenRecentFile(0);
     flush();
@@ -267,7 +269,7 @@ TEST_F(DocumentsTest, SettingsAndFileTypesAtStartAndExit) {
 TEST_F(DocumentsTest, PrintingGoesToTheActiveView) {
     startApp();
     app_->previewPages = 2;
-    CViruvezaDoc* document = newCodeSource({"Print", dir_, 0, 1, 0});
+    CViruvezaDoc* document = newCodeSource({"Print", folder().path(), 0, 1, 0});
     ASSERT_NE(document, nullptr);
     app_->mainFrame().action("ID_FILE_PRINT")->trigger();
     app_->mainFrame().action("ID_FILE_PRINT_PREVIEW")->trigger();

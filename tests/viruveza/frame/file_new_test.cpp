@@ -1,4 +1,5 @@
 #include "frame_fixture.h"
+#include "tests/support/files.h"
 
 #include "viruveza/frame/data_source_browser.h"
 #include "viruveza/frame/main_frame.h"
@@ -45,16 +46,16 @@ TEST_F(FrameTest, StartUpRunsTheWizardOnceAndStaysEmptyAfterCancel) {
     QTreeWidget* tree = app.mainFrame().browser->Tree_DataSource;
     ASSERT_EQ(tree->topLevelItemCount(), 1);
     EXPECT_EQ(tree->topLevelItem(0)->text(0), "No Source...");
-    EXPECT_EQ(app.startFolder, dir_);
+    EXPECT_EQ(app.startFolder, folder().path());
 }
 
 TEST_F(FrameTest, ClassicAnalogOutputIsGeneratedShownAndListed) {
     CViruvezaApp& app = startApp();
-    CViruvezaDoc* document = newCodeSource({"Test", dir_, 0, 1, 0}); // PCIA130, Analog Output
+    CViruvezaDoc* document = newCodeSource({"Test", folder().path(), 0, 1, 0}); // PCIA130, Analog Output
     ASSERT_NE(document, nullptr);
     const std::string expected = expectedAnalogOutputText();
     EXPECT_EQ(expected.rfind("// PCI_A130V : Analog Output\n\n", 0), 0u);
-    EXPECT_EQ(readFile(dir_ / "Test.txt"), expected);
+    EXPECT_EQ(test::ReadFile(folder().file("Test.txt")), expected);
     ASSERT_NE(document->view, nullptr);
     EXPECT_EQ(document->view->toPlainText().toStdString(), expected);
     EXPECT_FALSE(document->isModified());
@@ -71,7 +72,7 @@ TEST_F(FrameTest, ClassicAnalogOutputIsGeneratedShownAndListed) {
     EXPECT_EQ(app.mainFrame().browser->highlighted(), node);
     EXPECT_TRUE(node->font(0).underline());
     EXPECT_EQ(app.mainFrame().mdiArea->subWindowList().size(), 1);
-    EXPECT_EQ(app.recentFiles.entries().front(), (dir_ / "Test.txt").string());
+    EXPECT_EQ(app.recentFiles.entries().front(), folder().file("Test.txt").string());
 }
 
 TEST_F(FrameTest, ArgumentOnePresetsTheE400Line) {
@@ -88,21 +89,21 @@ TEST_F(FrameTest, ArgumentOnePresetsTheE400Line) {
 
 TEST_F(FrameTest, FinishedLineIsRememberedForTheNextWizard) {
     CViruvezaApp& app = startApp();
-    ASSERT_NE(newCodeSource({"Ai", dir_, 1, 2, 0}), nullptr); // DAQE420, Single-Point AI
+    ASSERT_NE(newCodeSource({"Ai", folder().path(), 1, 2, 0}), nullptr); // DAQE420, Single-Point AI
     EXPECT_EQ(app.rememberedCardLine, 1);
     EXPECT_EQ(app.codeSources().back()->cardLine, 1);
-    EXPECT_EQ(readFile(dir_ / "Ai.txt").rfind("// DAQ_E420 : Single-Point AI\n", 0), 0u);
+    EXPECT_EQ(test::ReadFile(folder().file("Ai.txt")).rfind("// DAQ_E420 : Single-Point AI\n", 0), 0u);
 }
 
 TEST_F(FrameTest, FailedGenerationIsReportedAndOpensNoWindow) {
     CViruvezaApp& app = startApp();
-    writeFile(dir_ / "Wave.txt", "old text of mine\n");
+    test::WriteFile(folder().file("Wave.txt"), "old text of mine\n");
     dialogs_.confirmAnswers = {true}; // replace the existing file
     // DAQE465 with the waveform operation: the plain page enables no channel, so nothing is written.
-    EXPECT_EQ(newCodeSource({"Wave", dir_, 1, 11, 3}), nullptr);
+    EXPECT_EQ(newCodeSource({"Wave", folder().path(), 1, 11, 3}), nullptr);
     EXPECT_TRUE(app.codeSources().empty());
     EXPECT_TRUE(app.mainFrame().mdiArea->subWindowList().isEmpty());
-    EXPECT_EQ(readFile(dir_ / "Wave.txt"), "old text of mine\n");
+    EXPECT_EQ(test::ReadFile(folder().file("Wave.txt")), "old text of mine\n");
     const QStringList lines = messageLines();
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines[0].startsWith("Ruzidavidez Error : Code source <Wave> - ")) << lines[0].toStdString();
@@ -121,10 +122,10 @@ TEST_F(FrameTest, FileThatCannotBeWrittenIsReportedWithItsReason) {
 
 TEST_F(FrameTest, NameHoldingTxtIsWrittenAsItIs) {
     startApp();
-    CViruvezaDoc* document = newCodeSource({"demo.TXT.bak", dir_, 0, 1, 0});
+    CViruvezaDoc* document = newCodeSource({"demo.TXT.bak", folder().path(), 0, 1, 0});
     ASSERT_NE(document, nullptr);
-    EXPECT_TRUE(std::filesystem::exists(dir_ / "demo.TXT.bak"));
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "demo.TXT.bak.txt"));
+    EXPECT_TRUE(std::filesystem::exists(folder().file("demo.TXT.bak")));
+    EXPECT_FALSE(std::filesystem::exists(folder().file("demo.TXT.bak.txt")));
     EXPECT_EQ(document->codeSourceName(), "demo.bak");
 }
 

@@ -11,25 +11,22 @@
 #include <QListWidget>
 #include <QTreeWidget>
 
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace doz::frame::testing {
 
 void FrameTest::SetUp() {
-    TempRegistry::SetUp();
     previousFolder_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
+    std::filesystem::current_path(folder().path());
 }
 
 void FrameTest::TearDown() {
     app_.reset();
     flush();
     std::filesystem::current_path(previousFolder_);
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_))
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder().path()))
         ::chmod(entry.path().c_str(), 0755);
-    TempRegistry::TearDown();
 }
 
 CViruvezaApp& FrameTest::startApp(std::vector<std::string> arguments) {
@@ -78,22 +75,13 @@ QStringList FrameTest::messageLines() const {
     return app_->mainFrame().messages->lines();
 }
 
-std::string FrameTest::readFile(const std::filesystem::path& file) const {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void FrameTest::writeFile(const std::filesystem::path& file, const std::string& text) const {
-    std::ofstream(file, std::ios::binary) << text;
-}
-
 std::filesystem::path FrameTest::readOnlyFolder() {
     if (::geteuid() == 0)
         return "/proc"; // not even the superuser makes files there
-    const std::filesystem::path folder = dir_ / "read-only";
-    std::filesystem::create_directory(folder);
-    ::chmod(folder.c_str(), 0555);
-    return folder;
+    const std::filesystem::path locked = folder().file("read-only");
+    std::filesystem::create_directory(locked);
+    ::chmod(locked.c_str(), 0555);
+    return locked;
 }
 
 } // namespace doz::frame::testing

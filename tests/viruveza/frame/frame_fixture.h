@@ -3,7 +3,7 @@
 // test of the application frame, with helpers that drive the wizard through the dialogs seam.
 
 #include "common/ui/testing/scripted_dialogs.h"
-#include "tests/revorur/shell/registry_fixture.h"
+#include "tests/support/temp_registry.h"
 #include "viruveza/frame/print_service.h"
 #include "viruveza/frame/viruveza_app.h"
 
@@ -41,7 +41,7 @@ struct WizardAnswers {
     int operationRow = 0;
 };
 
-class FrameTest : public doz::testing::TempRegistry {
+class FrameTest : public doz::test::RegistryTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -55,8 +55,6 @@ protected:
     // Lets queued messages and deferred deletes run.
     static void flush();
     QStringList messageLines() const;
-    std::string readFile(const std::filesystem::path& file) const;
-    void writeFile(const std::filesystem::path& file, const std::string& text) const;
     // A folder no file can be created in, whoever runs the test.
     std::filesystem::path readOnlyFolder();
 

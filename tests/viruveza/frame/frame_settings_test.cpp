@@ -1,5 +1,5 @@
 #include "common/platform/registry.h"
-#include "tests/revorur/shell/registry_fixture.h"
+#include "tests/support/temp_registry.h"
 #include "viruveza/frame/app_settings.h"
 #include "viruveza/frame/file_types.h"
 #include "viruveza/frame/recent_files.h"
@@ -12,7 +12,7 @@ namespace {
 
 using platform::RootKey;
 
-class FrameSettings : public doz::testing::TempRegistry {};
+class FrameSettings : public test::RegistryTest {};
 
 std::string classesValue(const std::string& key) {
     const auto opened = platform::openKey(RootKey::ClassesRoot, key);

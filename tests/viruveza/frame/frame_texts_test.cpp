@@ -1,3 +1,4 @@
+#include "tests/support/temp_folder.h"
 #include "viruveza/frame/browser_node_text.h"
 #include "viruveza/frame/frame_messages.h"
 #include "viruveza/frame/start_up.h"
@@ -5,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace doz::frame {
 namespace {
@@ -99,8 +99,8 @@ TEST(StartUp, CardLineOfTheCommandLine) {
 
 TEST(StartUp, StartFolderFallsBackToHome) {
     const std::filesystem::path before = std::filesystem::current_path();
-    const std::filesystem::path gone =
-        std::filesystem::temp_directory_path() / ("doz-gone-" + std::to_string(::getpid()));
+    const test::TempFolder scratch;
+    const std::filesystem::path gone = scratch.file("gone");
     std::filesystem::create_directories(gone);
     EXPECT_EQ(startFolder("/home/someone"), std::filesystem::current_path());
     std::filesystem::current_path(gone);

@@ -65,7 +65,7 @@ TEST_F(FrameTest, MenusToolbarAndStatusBar) {
     CMainFrame& frame = app.mainFrame();
     EXPECT_EQ(menuTitles(frame), QStringList({"&File", "&View", "&Help"}));
     EXPECT_FALSE(frame.action("ID_FILE_SAVE")->isEnabled());
-    ASSERT_NE(newCodeSource({"Menus", dir_, 0, 1, 0}), nullptr);
+    ASSERT_NE(newCodeSource({"Menus", folder().path(), 0, 1, 0}), nullptr);
     EXPECT_EQ(menuTitles(frame), QStringList({"&File", "&Edit", "&View", "&Window", "&Help"}));
     EXPECT_TRUE(frame.action("ID_FILE_SAVE")->isEnabled());
 
@@ -92,8 +92,8 @@ TEST_F(FrameTest, MenusToolbarAndStatusBar) {
 
 TEST_F(FrameTest, WindowMenuChecksTheArrangementUsedLast) {
     CViruvezaApp& app = startApp();
-    ASSERT_NE(newCodeSource({"A", dir_, 0, 1, 0}), nullptr);
-    ASSERT_NE(newCodeSource({"B", dir_, 0, 1, 0}), nullptr);
+    ASSERT_NE(newCodeSource({"A", folder().path(), 0, 1, 0}), nullptr);
+    ASSERT_NE(newCodeSource({"B", folder().path(), 0, 1, 0}), nullptr);
     CMainFrame& frame = app.mainFrame();
     EXPECT_TRUE(frame.action("ID_WINDOW_MAXIMIZE")->isChecked());
     frame.action("ID_WINDOW_TILE_VERT")->trigger();

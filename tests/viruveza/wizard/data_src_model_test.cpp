@@ -1,12 +1,12 @@
 #include "viruveza/wizard/data_src_model.h"
 
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
 #include "viruveza/wizard/wizard_routes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace doz::wizard {
 namespace {
@@ -15,19 +15,12 @@ namespace fs = std::filesystem;
 
 class DataSrcModelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("doz-datasrc-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        model_.firstDisplay(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { model_.firstDisplay(dir_.path()); }
 
-    void touch(const fs::path& file) { std::ofstream(file) << "kept"; }
-    std::string folder() const { return dir_.string() + "/"; }
+    void touch(const fs::path& file) { test::WriteFile(file, "kept"); }
+    std::string folder() const { return dir_.path().string() + "/"; }
 
-    fs::path dir_;
+    test::TempFolder dir_;
     DataSrcModel model_;
 };
 
@@ -57,13 +50,13 @@ TEST_F(DataSrcModelTest, NameChecksComeFirstAndRefuseWhatIsNoFileName) {
 }
 
 TEST_F(DataSrcModelTest, LocationGetsOneSeparatorNeverTwo) {
-    model_.setLocation(dir_.string());
+    model_.setLocation(dir_.path().string());
     EXPECT_EQ(model_.location(), folder());
-    model_.setLocation(dir_.string() + "//");
+    model_.setLocation(dir_.path().string() + "//");
     EXPECT_EQ(model_.location(), folder());
     model_.setCodeFileName("Test");
     EXPECT_EQ(model_.choice().outputPath, folder() + "Test");
-    EXPECT_EQ(model_.targetFile(), dir_ / "Test.txt");
+    EXPECT_EQ(model_.targetFile(), dir_.file("Test.txt"));
     model_.setLocation("");
     EXPECT_EQ(model_.location(), folder());
     model_.setLocation("/");
@@ -73,44 +66,44 @@ TEST_F(DataSrcModelTest, LocationGetsOneSeparatorNeverTwo) {
 TEST_F(DataSrcModelTest, ReplaceQuestionTestsExactlyTheFileThatIsWritten) {
     model_.setCodeFileName("Test");
     EXPECT_FALSE(model_.replaceQuestion());
-    touch(dir_ / "Test.txt");
+    touch(dir_.file("Test.txt"));
     ASSERT_TRUE(model_.replaceQuestion());
     EXPECT_EQ(*model_.replaceQuestion(), "The current folder contains an existing file <" +
-                                             (dir_ / "Test.txt").string() +
+                                             dir_.file("Test.txt").string() +
                                              ">.\nDo you want to replace the existing file?");
 
     // The name already holds ".txt": the file written is the name itself.
     model_.setCodeFileName("demo.TXT.bak");
-    touch(dir_ / "demo.TXT.bak.txt");
+    touch(dir_.file("demo.TXT.bak.txt"));
     EXPECT_FALSE(model_.replaceQuestion());
-    touch(dir_ / "demo.TXT.bak");
+    touch(dir_.file("demo.TXT.bak"));
     ASSERT_TRUE(model_.replaceQuestion());
-    EXPECT_NE(model_.replaceQuestion()->find("<" + (dir_ / "demo.TXT.bak").string() + ">"),
+    EXPECT_NE(model_.replaceQuestion()->find("<" + dir_.file("demo.TXT.bak").string() + ">"),
               std::string::npos);
 
     // A folder of that name is not a file to replace.
     model_.setCodeFileName("Folder");
-    fs::create_directory(dir_ / "Folder.txt");
+    fs::create_directory(dir_.file("Folder.txt"));
     EXPECT_FALSE(model_.replaceQuestion());
 }
 
 TEST_F(DataSrcModelTest, MissingLocationIsCreatedOrItsFailureReported) {
-    model_.setLocation((dir_ / "new").string());
+    model_.setLocation(dir_.file("new").string());
     EXPECT_TRUE(model_.locationMissing());
     EXPECT_EQ(model_.createFolderQuestion(),
               "The directory <" + folder() + "new/> doesnot exist, do you Create the directory ?");
     EXPECT_FALSE(model_.createLocation());
-    EXPECT_TRUE(fs::is_directory(dir_ / "new"));
+    EXPECT_TRUE(fs::is_directory(dir_.file("new")));
     EXPECT_FALSE(model_.locationMissing());
 
-    touch(dir_ / "plain");
-    model_.setLocation((dir_ / "plain" / "sub").string());
+    touch(dir_.file("plain"));
+    model_.setLocation(dir_.file("plain/sub").string());
     ASSERT_TRUE(model_.locationMissing());
     const auto failure = model_.createLocation();
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("cannot be created"), std::string::npos);
 
-    model_.setLocation((dir_ / "plain").string());
+    model_.setLocation(dir_.file("plain").string());
     EXPECT_FALSE(model_.locationMissing());
     EXPECT_TRUE(model_.locationProblem());
 }

@@ -1,6 +1,8 @@
 #include "viruveza/wizard/main_wizard.h"
 
 #include "common/ui/testing/scripted_dialogs.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
 #include "viruveza/wizard/wiz_data_src.h"
 #include "viruveza/wizard/wiz_parameter_page.h"
 #include "viruveza/wizard/wizard_pictures.h"
@@ -16,9 +18,7 @@
 #include <QTreeWidget>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <unistd.h>
 
 namespace doz::wizard {
 namespace {
@@ -29,16 +29,9 @@ using ui::testing::DialogCall;
 class MainWizardTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("doz-sheet-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
         sheet_ = std::make_unique<CMainWizard>(kWizardCaption, nullptr, 0, wizardWatermark(), wizardHeader());
     }
-    void TearDown() override {
-        sheet_.reset();
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { sheet_.reset(); }
 
     // Shows the sheet with the card line preset, as the frame runs it.
     CWizDataSrc& start(int line = 0) {
@@ -57,7 +50,7 @@ protected:
         page.List_Operation->setCurrentRow(row);
     }
 
-    fs::path dir_;
+    test::TempFolder dir_;
     ui::testing::ScopedDialogs dialogs_;
     std::unique_ptr<CMainWizard> sheet_;
 };
@@ -98,66 +91,66 @@ TEST_F(MainWizardTest, FirstDisplayAndThePresetLine) {
 
 TEST_F(MainWizardTest, FolderChooserSetsTheLocation) {
     CWizDataSrc& page = start();
-    dialogs_.folderAnswers = {QString::fromStdString(dir_.string())};
+    dialogs_.folderAnswers = {QString::fromStdString(dir_.path().string())};
     page.Btn_Browse->click();
     ASSERT_EQ(dialogs_.callsOf(DialogCall::Kind::ChooseFolder).size(), 1u);
     EXPECT_EQ(dialogs_.callsOf(DialogCall::Kind::ChooseFolder)[0].title, "Choose Directory");
-    EXPECT_EQ(page.Edit_Location->text(), QString::fromStdString(dir_.string() + "/"));
-    EXPECT_EQ(page.model().location(), dir_.string() + "/");
+    EXPECT_EQ(page.Edit_Location->text(), QString::fromStdString(dir_.path().string() + "/"));
+    EXPECT_EQ(page.model().location(), dir_.path().string() + "/");
     page.Btn_Browse->click(); // cancelled: the location stays
-    EXPECT_EQ(page.Edit_Location->text(), QString::fromStdString(dir_.string() + "/"));
+    EXPECT_EQ(page.Edit_Location->text(), QString::fromStdString(dir_.path().string() + "/"));
 }
 
 TEST_F(MainWizardTest, EmptyNameStaysBeforeAnyLocationCheck) {
     CWizDataSrc& page = start();
-    choose(page, "  ", dir_ / "missing", 0, 1, 0);
+    choose(page, "  ", dir_.file("missing"), 0, 1, 0);
     sheet_->next();
     EXPECT_EQ(sheet_->currentId(), 0);
     EXPECT_EQ(dialogs_.informationTexts(), QStringList({"You must assign the File Name!"}));
     EXPECT_EQ(dialogs_.count(DialogCall::Kind::Confirm), 0u);
-    EXPECT_FALSE(fs::exists(dir_ / "missing"));
+    EXPECT_FALSE(fs::exists(dir_.file("missing")));
 }
 
 TEST_F(MainWizardTest, ExistingFileIsReplacedOnlyOnYes) {
-    std::ofstream(dir_ / "Test.txt") << "mine";
+    test::WriteFile(dir_.file("Test.txt"), "mine");
     CWizDataSrc& page = start();
-    choose(page, "Test", dir_, 0, 1, 0); // PCIA130, Analog Output
+    choose(page, "Test", dir_.path(), 0, 1, 0); // PCIA130, Analog Output
     dialogs_.confirmAnswers = {false, true};
     sheet_->next();
     EXPECT_EQ(sheet_->currentId(), 0);
     ASSERT_EQ(dialogs_.count(DialogCall::Kind::Confirm), 1u);
-    EXPECT_TRUE(dialogs_.calls[0].text.contains(QString::fromStdString((dir_ / "Test.txt").string())));
+    EXPECT_TRUE(dialogs_.calls[0].text.contains(QString::fromStdString(dir_.file("Test.txt").string())));
     EXPECT_EQ(page.Edit_CodeFileName->selectedText(), "Test");
 
     sheet_->next();
     EXPECT_EQ(sheet_->currentId(), 2);
     EXPECT_EQ(sheet_->operationCode(), 1);
     EXPECT_EQ(sheet_->cardTypeIndex(), 1);
-    EXPECT_EQ(sheet_->outputPath(), QString::fromStdString((dir_ / "Test").string()));
+    EXPECT_EQ(sheet_->outputPath(), QString::fromStdString(dir_.file("Test").string()));
     EXPECT_EQ(sheet_->pageRecord(2).operation, 1);
 }
 
 TEST_F(MainWizardTest, MissingFolderIsCreatedOrTheFailureKeepsThePage) {
-    std::ofstream(dir_ / "plain") << "a file, not a folder";
+    test::WriteFile(dir_.file("plain"), "a file, not a folder");
     CWizDataSrc& page = start();
-    choose(page, "Code", dir_ / "plain" / "sub", 0, 0, 0);
+    choose(page, "Code", dir_.file("plain/sub"), 0, 0, 0);
     dialogs_.confirmAnswers = {true};
     sheet_->next();
     EXPECT_EQ(sheet_->currentId(), 0);
     ASSERT_EQ(dialogs_.informationTexts().size(), 1);
     EXPECT_TRUE(dialogs_.informationTexts()[0].contains("cannot be created"));
 
-    page.Edit_Location->setText(QString::fromStdString((dir_ / "made").string()));
+    page.Edit_Location->setText(QString::fromStdString(dir_.file("made").string()));
     dialogs_.confirmAnswers = {true};
     sheet_->next();
     EXPECT_EQ(sheet_->currentId(), 2);
-    EXPECT_TRUE(fs::is_directory(dir_ / "made"));
-    EXPECT_EQ(sheet_->outputPath(), QString::fromStdString((dir_ / "made" / "Code").string()));
+    EXPECT_TRUE(fs::is_directory(dir_.file("made")));
+    EXPECT_EQ(sheet_->outputPath(), QString::fromStdString(dir_.file("made/Code").string()));
 }
 
 TEST_F(MainWizardTest, WaveformRouteBackAndFinish) {
     CWizDataSrc& page = start();
-    choose(page, "Wave", dir_, 1, 11, 3); // DAQE465, Continuous AO (Waveform)
+    choose(page, "Wave", dir_.path(), 1, 11, 3); // DAQE465, Continuous AO (Waveform)
     sheet_->next();
     ASSERT_EQ(sheet_->currentId(), 6);
     EXPECT_EQ(sheet_->currentPage()->title(), "DAQ-E465 Waveform");
@@ -183,7 +176,7 @@ TEST_F(MainWizardTest, WaveformRouteBackAndFinish) {
 
 TEST_F(MainWizardTest, LastClassicCardLeadsToTheAnalogInputPage) {
     CWizDataSrc& page = start();
-    page.Edit_Location->setText(QString::fromStdString(dir_.string()));
+    page.Edit_Location->setText(QString::fromStdString(dir_.path().string()));
     page.Cmb_CardType->setCurrentIndex(27);
     EXPECT_EQ(page.List_Operation->currentItem()->text(), "Continuous AI");
     page.Cmb_CardType->setCurrentIndex(20);
