@@ -46,6 +46,7 @@ extern "C" {
 #define RADEZUVI_ERR_FILE (-12)       /* a file could not be read or written                       */
 #define RADEZUVI_ERR_BUFFER (-13)     /* a pattern descriptor the task cannot take                 */
 #define RADEZUVI_ERR_RESOURCE (-14)   /* the engine ran out of memory or threads                   */
+#define RADEZUVI_ERR_INTERNAL (-15)   /* the engine failed inside the call                          */
 
 /* ---- Operation codes (task property 4) ------------------------------------------------------ */
 

@@ -29,9 +29,11 @@ int32_t GetCodeGenElementFN(Radezuvi_CodeGenList* list, int32_t element, int32_t
     if (!list) {
         return RADEZUVI_ERR_ARGUMENT;
     }
-    const auto text = list->list.item(element, item);
-    const int32_t length = copyText(text.value_or(std::string()), buffer, size);
-    return text ? length : RADEZUVI_ERR_ARGUMENT;
+    return guardedCode([&] {
+        const auto text = list->list.item(element, item);
+        const int32_t length = copyText(text.value_or(std::string()), buffer, size);
+        return text ? length : RADEZUVI_ERR_ARGUMENT;
+    });
 }
 
 void FreeCodeGenListFN(Radezuvi_CodeGenList* list) {

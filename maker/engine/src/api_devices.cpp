@@ -20,9 +20,11 @@ int32_t GetZizevDeviceInfoStringFN(int32_t, int32_t, int32_t, int32_t index, cha
     if (index < -1 || (index >= 0 && !validEntry(index))) {
         return RADEZUVI_ERR_ARGUMENT;
     }
-    return copyText(index == -1 ? std::to_string(deviceTable().size())
-                                : std::string(deviceTable()[index].name),
-                    buffer, size);
+    return guardedCode([&] {
+        return copyText(index == -1 ? std::to_string(deviceTable().size())
+                                    : std::string(deviceTable()[index].name),
+                        buffer, size);
+    });
 }
 
 const char* GetTaskDeviceListFN(int32_t, int32_t entry, int32_t* cardCount) {
@@ -33,8 +35,12 @@ const char* GetTaskDeviceListFN(int32_t, int32_t entry, int32_t* cardCount) {
         return nullptr;
     }
     if (cardCount) {
-        const auto machine = Engine::instance().machine();
-        *cardCount = static_cast<int32_t>(machine->cardNumbers(entry).size());
+        *cardCount = guarded(
+            [&] {
+                const auto machine = Engine::instance().machine();
+                return static_cast<int32_t>(machine->cardNumbers(entry).size());
+            },
+            int32_t{0});
     }
     // The table's names are string literals, so they end with a NUL.
     return deviceTable()[entry].name.data();
@@ -44,17 +50,21 @@ int32_t GetInstalledCardIDFN(int32_t entry, int32_t cardIndex) {
     if (!validEntry(entry)) {
         return RADEZUVI_ERR_ARGUMENT;
     }
-    const auto machine = Engine::instance().machine();
-    const auto& numbers = machine->cardNumbers(entry);
-    if (cardIndex < 0 || cardIndex >= static_cast<int32_t>(numbers.size())) {
-        return RADEZUVI_ERR_ARGUMENT;
-    }
-    return numbers[static_cast<std::size_t>(cardIndex)];
+    return guardedCode([&]() -> int32_t {
+        const auto machine = Engine::instance().machine();
+        const auto& numbers = machine->cardNumbers(entry);
+        if (cardIndex < 0 || cardIndex >= static_cast<int32_t>(numbers.size())) {
+            return RADEZUVI_ERR_ARGUMENT;
+        }
+        return numbers[static_cast<std::size_t>(cardIndex)];
+    });
 }
 
 int32_t GetDeviceIndexFromNameFN(const char* name, int32_t) {
-    const auto entry = name ? entryIndexOfName(name) : std::nullopt;
-    return entry.value_or(RADEZUVI_ERR_ARGUMENT);
+    return guardedCode([&] {
+        const auto entry = name ? entryIndexOfName(name) : std::nullopt;
+        return entry.value_or(RADEZUVI_ERR_ARGUMENT);
+    });
 }
 
 int32_t GetAllDeviceTypeFromDeviceIndexFN(int32_t entry) {
@@ -62,14 +72,14 @@ int32_t GetAllDeviceTypeFromDeviceIndexFN(int32_t entry) {
 }
 
 int32_t GetDeviceIndexFromAllDeviceTypeIDFN(int32_t typeCode) {
-    return entryIndexOfType(typeCode).value_or(RADEZUVI_ERR_ARGUMENT);
+    return guardedCode([&] { return entryIndexOfType(typeCode).value_or(RADEZUVI_ERR_ARGUMENT); });
 }
 
 int32_t Radezuvi_UseMachineProfile(const char* path) {
     if (!path) {
         return RADEZUVI_ERR_ARGUMENT;
     }
-    return guarded([&] { return Engine::instance().useProfile(path); }, int32_t{RADEZUVI_ERR_RESOURCE});
+    return guardedCode([&] { return Engine::instance().useProfile(path); });
 }
 
 } // extern "C"

@@ -10,28 +10,43 @@
 #include <new>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace radezuvi {
 
-// Runs body and turns an escaping exception into the result `failed`.
-template <typename Body, typename Result> Result guarded(Body&& body, Result failed) {
+// Runs body and turns any escaping exception into a result: outOfMemory for std::bad_alloc and
+// for a thread the system refused, internal for anything else. No exception crosses the C
+// boundary.
+template <typename Body, typename Result>
+Result guarded(Body&& body, Result outOfMemory, Result internal) noexcept {
     try {
         return body();
     } catch (const std::bad_alloc&) {
-        return failed;
+        return outOfMemory;
     } catch (const std::system_error&) {
-        return failed;
+        return outOfMemory;
+    } catch (...) {
+        return internal;
     }
+}
+
+// The same for results that have a single failed value (a handle 0, a null list).
+template <typename Body, typename Result> Result guarded(Body&& body, Result failed) noexcept {
+    return guarded(std::forward<Body>(body), failed, failed);
+}
+
+// The same for functions that return 0 or a negative RADEZUVI_ERR_ code.
+template <typename Body> std::int32_t guardedCode(Body&& body) noexcept {
+    return guarded(std::forward<Body>(body), std::int32_t{RADEZUVI_ERR_RESOURCE},
+                   std::int32_t{RADEZUVI_ERR_INTERNAL});
 }
 
 // Calls body with the task of a handle; RADEZUVI_ERR_HANDLE when it names no live task.
 template <typename Body> std::int32_t withTask(Radezuvi_Handle handle, Body&& body) {
-    return guarded(
-        [&]() -> std::int32_t {
-            const auto task = Engine::instance().find(handle);
-            return task ? body(*task) : RADEZUVI_ERR_HANDLE;
-        },
-        std::int32_t{RADEZUVI_ERR_RESOURCE});
+    return guardedCode([&]() -> std::int32_t {
+        const auto task = Engine::instance().find(handle);
+        return task ? body(*task) : RADEZUVI_ERR_HANDLE;
+    });
 }
 
 // Copies text into a caller's buffer, cut to size - 1 bytes and terminated, so the caller may

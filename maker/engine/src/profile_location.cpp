@@ -36,7 +36,6 @@ std::optional<std::filesystem::path> demoProfilePath() {
     if (const auto folder = programFolder()) {
         candidates.push_back(*folder / "profiles" / kProfileName);
     }
-    candidates.push_back(std::filesystem::path(RADEZUVI_SOURCE_PROFILES) / kProfileName);
     for (const auto& candidate : candidates) {
         std::error_code error;
         if (std::filesystem::is_regular_file(candidate, error)) {

@@ -10,7 +10,7 @@ namespace radezuvi {
 
 std::filesystem::path machineProfilePath();
 
-// The demo profile beside the library or program, or in the source tree; nullopt if none.
+// The demo profile installed beside the library or the program; nullopt if none.
 std::optional<std::filesystem::path> demoProfilePath();
 
 // The registry's choice, or nullopt when the key or value is missing.
