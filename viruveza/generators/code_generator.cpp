@@ -3,6 +3,8 @@
 #include "common/platform/file_io.h"
 #include "viruveza/generators/operation_names.h"
 
+#include <cstring>
+#include <string>
 #include <string_view>
 
 namespace doz::generators {
@@ -43,8 +45,11 @@ GenerateResult CodeGenerator::build(CardLine line, std::string& text) {
     if (!entry)
         return Nothing(NoWriterMessage(line, record_.operation));
 
-    // Writers print the data file name with "%s": keep it within its field whatever filled it.
-    record_.fileName[sizeof record_.fileName - 1] = '\0';
+    // Writers print the data file name with "%s". A name that fills its whole field has no end
+    // within it; cutting it would make the program write to another file, so it is refused.
+    if (!std::memchr(record_.fileName, '\0', sizeof record_.fileName))
+        return Nothing("the data file name fills all " + std::to_string(sizeof record_.fileName) +
+                       " bytes of its field; cut short it would name another file");
     CodeWriter writer(record_, line);
     const WriterOutcome outcome = entry->writer(writer);
     if (!outcome.written())

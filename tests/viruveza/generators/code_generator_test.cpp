@@ -189,9 +189,17 @@ TEST(Dispatch, BuiltInTableLeavesClassicContinuousAoWithoutAWriter) {
     EXPECT_FALSE(text.empty());
 }
 
-TEST(Dispatch, TheDataFileNameIsKeptWithinItsField) {
+TEST(Dispatch, ADataFileNameWithoutEndInItsFieldIsRefused) {
     DeviceSetup record = Record(1, 5);
     std::fill(std::begin(record.fileName), std::end(record.fileName), 'a');
+    CodeGenerator generator(record, TestWriters);
+    std::string text;
+    const GenerateResult result = generator.build(CardLine::E400, text);
+    EXPECT_EQ(result.status, GenerateStatus::NothingGenerated);
+    EXPECT_NE(result.message.find("would name another file"), std::string::npos) << result.message;
+    EXPECT_TRUE(text.empty());
+
+    record.fileName[255] = '\0'; // 255 bytes fit
     const std::string name(255, 'a');
     EXPECT_EQ(Build(record, CardLine::E400), name + "|" + name + "|" + name + "\n");
 }
