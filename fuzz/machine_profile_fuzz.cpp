@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (profile.cards.empty() || profile.cards.front().entry != virtualOnly.cards.front().entry)
         std::abort();
     for (const auto& card : profile.cards)
-        if (card.entry < 0 || card.entry >= static_cast<int>(radezuvi::deviceTable().size()) || card.cardNumber < 0)
+        if (card.entry < 0 || card.entry >= static_cast<int>(radezuvi::deviceTable().size()) ||
+            card.cardNumber < 0)
             std::abort();
     return 0;
 }
