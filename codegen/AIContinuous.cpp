@@ -1,5 +1,6 @@
 /*
- * AIContinuous.cpp -- C reference code for the Radezuvi task engine: analog input, continuous waveform acquisition.
+ * AIContinuous.cpp -- C reference code for the Radezuvi task engine: analog input, continuous waveform
+ * acquisition.
  *
  * Runs a continuous acquisition on the enabled analog input channels for one second, receiving
  * the data blocks in a callback, and prints each channel's minimum, maximum and mean.
@@ -29,15 +30,13 @@
 #ifdef _WIN32
 #include <windows.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     Sleep((DWORD)ms);
 }
 #else
 #include <time.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     struct timespec wait;
     wait.tv_sec = (time_t)(ms / 1000);
     wait.tv_nsec = (long)(ms % 1000) * 1000000L;
@@ -54,9 +53,9 @@ static void pause_ms(unsigned long ms)
 
 struct acquisition {
     unsigned long blocks;
-    unsigned long scans;     /* samples per channel */
-    int last_block_seen;     /* a one-shot acquisition has delivered its last block */
-    uint32_t channels;       /* channels per scan, as the records say */
+    unsigned long scans; /* samples per channel */
+    int last_block_seen; /* a one-shot acquisition has delivered its last block */
+    uint32_t channels;   /* channels per scan, as the records say */
     double minimum[MAX_CHANNELS];
     double maximum[MAX_CHANNELS];
     double sum[MAX_CHANNELS];
@@ -65,16 +64,16 @@ struct acquisition {
 /* Called by the engine on its own thread for every event of the task. The samples of a block
  * are interleaved: one per enabled channel in each scan. The record is valid only during the
  * call, so the callback takes what it needs and returns quickly. */
-static int32_t on_event(int32_t task, int32_t event, void *user, void *record)
-{
-    struct acquisition *acq = (struct acquisition *)user;
-    const Radezuvi_AiRecord *block = (const Radezuvi_AiRecord *)record;
+static int32_t on_event(int32_t task, int32_t event, void* user, void* record) {
+    struct acquisition* acq = (struct acquisition*)user;
+    const Radezuvi_AiRecord* block = (const Radezuvi_AiRecord*)record;
     uint32_t i, channel;
 
     (void)task;
     if (event == RADEZUVI_EVENT_STARTED)
         return 1;
-    if (event != RADEZUVI_EVENT_DATA && event != RADEZUVI_EVENT_DATA_OVERRUN && event != RADEZUVI_EVENT_DATA_LAST)
+    if (event != RADEZUVI_EVENT_DATA && event != RADEZUVI_EVENT_DATA_OVERRUN &&
+        event != RADEZUVI_EVENT_DATA_LAST)
         return 0;
     if (block == NULL || block->channelCount == 0)
         return 1;
@@ -102,9 +101,8 @@ static int32_t on_event(int32_t task, int32_t event, void *user, void *record)
 }
 
 /* Prints what was acquired: blocks, scans and each channel's minimum, maximum and mean. */
-static void print_acquisition(const struct acquisition *acq, Radezuvi_Handle task)
-{
-    uint16_t *channels = NULL;
+static void print_acquisition(const struct acquisition* acq, Radezuvi_Handle task) {
+    uint16_t* channels = NULL;
     int count = Radezuvi_GetEnabledChannelList(task, &channels);
     int i;
 
@@ -116,16 +114,14 @@ static void print_acquisition(const struct acquisition *acq, Radezuvi_Handle tas
 }
 
 /* Prints what failed and returns the program's failure status. */
-static int report(const char *call, int32_t result)
-{
+static int report(const char* call, int32_t result) {
     fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
     return 1;
 }
 
 /* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
-static Radezuvi_Handle load_task(int argc, char **argv)
-{
-    const char *folder = argc > 1 ? argv[1] : ".";
+static Radezuvi_Handle load_task(int argc, char** argv) {
+    const char* folder = argc > 1 ? argv[1] : ".";
     char path[4096];
     int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
     Radezuvi_Handle task;
@@ -136,15 +132,17 @@ static Radezuvi_Handle load_task(int argc, char **argv)
     }
     task = Radezuvi_LoadTask(path, 1);
     if (task == 0)
-        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+        fprintf(stderr,
+                "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not "
+                "installed.\n",
+                path);
     else
         printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
     return task;
 }
 
 /* Runs the acquisition for RUN_MS milliseconds, stops it and prints what was received. */
-static int run(Radezuvi_Handle task)
-{
+static int run(Radezuvi_Handle task) {
     static struct acquisition acq; /* large; zero-initialised */
     int32_t result;
 
@@ -168,8 +166,7 @@ static int run(Radezuvi_Handle task)
     return 0;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     Radezuvi_Handle task = load_task(argc, argv);
     int status;
 

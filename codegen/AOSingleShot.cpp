@@ -1,5 +1,6 @@
 /*
- * AOSingleShot.cpp -- C reference code for the Radezuvi task engine: analog output, one-shot waveform generation.
+ * AOSingleShot.cpp -- C reference code for the Radezuvi task engine: analog output, one-shot waveform
+ * generation.
  *
  * Prints the waveform settings of the enabled analog output channels, plays the waveform for a
  * short while and stops.
@@ -29,15 +30,13 @@
 #ifdef _WIN32
 #include <windows.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     Sleep((DWORD)ms);
 }
 #else
 #include <time.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     struct timespec wait;
     wait.tv_sec = (time_t)(ms / 1000);
     wait.tv_nsec = (long)(ms % 1000) * 1000000L;
@@ -50,16 +49,14 @@ static void pause_ms(unsigned long ms)
 #define RUN_MS 500
 
 /* Prints what failed and returns the program's failure status. */
-static int report(const char *call, int32_t result)
-{
+static int report(const char* call, int32_t result) {
     fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
     return 1;
 }
 
 /* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
-static Radezuvi_Handle load_task(int argc, char **argv)
-{
-    const char *folder = argc > 1 ? argv[1] : ".";
+static Radezuvi_Handle load_task(int argc, char** argv) {
+    const char* folder = argc > 1 ? argv[1] : ".";
     char path[4096];
     int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
     Radezuvi_Handle task;
@@ -70,7 +67,10 @@ static Radezuvi_Handle load_task(int argc, char **argv)
     }
     task = Radezuvi_LoadTask(path, 1);
     if (task == 0)
-        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+        fprintf(stderr,
+                "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not "
+                "installed.\n",
+                path);
     else
         printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
     return task;
@@ -78,8 +78,7 @@ static Radezuvi_Handle load_task(int argc, char **argv)
 
 /* The enabled channels of the task; returns their count (0 on error) and sets *list, which the
  * caller releases with Radezuvi_FreeChannelList. */
-static int enabled_channels(Radezuvi_Handle task, uint16_t **list)
-{
+static int enabled_channels(Radezuvi_Handle task, uint16_t** list) {
     int32_t count = Radezuvi_GetEnabledChannelList(task, list);
     if (count <= 0) {
         fprintf(stderr, "The task has no enabled channel (%ld).\n", (long)count);
@@ -89,8 +88,7 @@ static int enabled_channels(Radezuvi_Handle task, uint16_t **list)
 }
 
 /* Names of the generator waveforms (channel property RADEZUVI_CHPROP_WAVEFORM). */
-static const char *waveform_name(double code)
-{
+static const char* waveform_name(double code) {
     switch ((int)code) {
     case 400:
         return "sine";
@@ -106,9 +104,8 @@ static const char *waveform_name(double code)
 }
 
 /* Prints the generator settings of every enabled channel. */
-static int print_generators(Radezuvi_Handle task)
-{
-    uint16_t *channels = NULL;
+static int print_generators(Radezuvi_Handle task) {
+    uint16_t* channels = NULL;
     int count = enabled_channels(task, &channels);
     int i;
 
@@ -126,8 +123,7 @@ static int print_generators(Radezuvi_Handle task)
 }
 
 /* Starts the generator, lets it run for RUN_MS milliseconds and stops it. */
-static int run(Radezuvi_Handle task)
-{
+static int run(Radezuvi_Handle task) {
     int32_t result;
 
     printf("Generator settings:\n");
@@ -145,8 +141,7 @@ static int run(Radezuvi_Handle task)
     return 0;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     Radezuvi_Handle task = load_task(argc, argv);
     int status;
 

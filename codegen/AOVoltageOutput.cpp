@@ -26,16 +26,14 @@ static const double output_values[] = {0.0, 1.0, 2.5, -2.5, 5.0, 0.0};
 #define OUTPUT_COUNT (sizeof output_values / sizeof output_values[0])
 
 /* Prints what failed and returns the program's failure status. */
-static int report(const char *call, int32_t result)
-{
+static int report(const char* call, int32_t result) {
     fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
     return 1;
 }
 
 /* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
-static Radezuvi_Handle load_task(int argc, char **argv)
-{
-    const char *folder = argc > 1 ? argv[1] : ".";
+static Radezuvi_Handle load_task(int argc, char** argv) {
+    const char* folder = argc > 1 ? argv[1] : ".";
     char path[4096];
     int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
     Radezuvi_Handle task;
@@ -46,15 +44,17 @@ static Radezuvi_Handle load_task(int argc, char **argv)
     }
     task = Radezuvi_LoadTask(path, 1);
     if (task == 0)
-        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+        fprintf(stderr,
+                "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not "
+                "installed.\n",
+                path);
     else
         printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
     return task;
 }
 
 /* Writes each value of output_values to every enabled channel and prints it. */
-static int run(Radezuvi_Handle task)
-{
+static int run(Radezuvi_Handle task) {
     size_t i;
     int32_t result;
 
@@ -67,8 +67,7 @@ static int run(Radezuvi_Handle task)
     return 0;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     Radezuvi_Handle task = load_task(argc, argv);
     int status;
 

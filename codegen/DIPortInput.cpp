@@ -28,15 +28,13 @@
 #ifdef _WIN32
 #include <windows.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     Sleep((DWORD)ms);
 }
 #else
 #include <time.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     struct timespec wait;
     wait.tv_sec = (time_t)(ms / 1000);
     wait.tv_nsec = (long)(ms % 1000) * 1000000L;
@@ -50,16 +48,14 @@ static void pause_ms(unsigned long ms)
 #define INTERVAL_MS 100
 
 /* Prints what failed and returns the program's failure status. */
-static int report(const char *call, int32_t result)
-{
+static int report(const char* call, int32_t result) {
     fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
     return 1;
 }
 
 /* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
-static Radezuvi_Handle load_task(int argc, char **argv)
-{
-    const char *folder = argc > 1 ? argv[1] : ".";
+static Radezuvi_Handle load_task(int argc, char** argv) {
+    const char* folder = argc > 1 ? argv[1] : ".";
     char path[4096];
     int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
     Radezuvi_Handle task;
@@ -70,7 +66,10 @@ static Radezuvi_Handle load_task(int argc, char **argv)
     }
     task = Radezuvi_LoadTask(path, 1);
     if (task == 0)
-        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+        fprintf(stderr,
+                "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not "
+                "installed.\n",
+                path);
     else
         printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
     return task;
@@ -78,8 +77,7 @@ static Radezuvi_Handle load_task(int argc, char **argv)
 
 /* The enabled channels of the task; returns their count (0 on error) and sets *list, which the
  * caller releases with Radezuvi_FreeChannelList. */
-static int enabled_channels(Radezuvi_Handle task, uint16_t **list)
-{
+static int enabled_channels(Radezuvi_Handle task, uint16_t** list) {
     int32_t count = Radezuvi_GetEnabledChannelList(task, list);
     if (count <= 0) {
         fprintf(stderr, "The task has no enabled channel (%ld).\n", (long)count);
@@ -89,9 +87,8 @@ static int enabled_channels(Radezuvi_Handle task, uint16_t **list)
 }
 
 /* Reads the port READINGS times and prints the port value. */
-static int run(Radezuvi_Handle task)
-{
-    uint16_t *channels = NULL;
+static int run(Radezuvi_Handle task) {
+    uint16_t* channels = NULL;
     unsigned channel;
     uint32_t value = 0;
     int reading;
@@ -105,15 +102,15 @@ static int run(Radezuvi_Handle task)
         result = Radezuvi_DI_ReadPort(task, &value);
         if (result != RADEZUVI_OK)
             return report("Radezuvi_DI_ReadPort", result);
-        printf("Reading %d: DI PORT%u = 0x%08lX (%lu)\n", reading, channel, (unsigned long)value, (unsigned long)value);
+        printf("Reading %d: DI PORT%u = 0x%08lX (%lu)\n", reading, channel, (unsigned long)value,
+               (unsigned long)value);
         if (reading < READINGS)
             pause_ms(INTERVAL_MS);
     }
     return 0;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     Radezuvi_Handle task = load_task(argc, argv);
     int status;
 

@@ -1,5 +1,6 @@
 /*
- * DISingleShot.cpp -- C reference code for the Radezuvi task engine: digital input, one-shot pattern acquisition.
+ * DISingleShot.cpp -- C reference code for the Radezuvi task engine: digital input, one-shot pattern
+ * acquisition.
  *
  * Acquires one buffer of samples from the first enabled digital input port, receiving the data
  * in a callback, and prints the first samples and the last one.
@@ -29,15 +30,13 @@
 #ifdef _WIN32
 #include <windows.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     Sleep((DWORD)ms);
 }
 #else
 #include <time.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     struct timespec wait;
     wait.tv_sec = (time_t)(ms / 1000);
     wait.tv_nsec = (long)(ms % 1000) * 1000000L;
@@ -50,38 +49,37 @@ static void pause_ms(unsigned long ms)
 struct acquisition {
     unsigned long blocks;
     unsigned long samples;
-    int last_block_seen;      /* a one-shot acquisition has delivered its last block */
-    uint32_t width;           /* bits per sample */
-    uint32_t first[4];        /* the first samples received */
+    int last_block_seen; /* a one-shot acquisition has delivered its last block */
+    uint32_t width;      /* bits per sample */
+    uint32_t first[4];   /* the first samples received */
     unsigned long first_count;
-    uint32_t last;            /* the last sample received */
+    uint32_t last; /* the last sample received */
 };
 
 /* One sample of a block of sampleWidth-bit samples. */
-static uint32_t sample_at(const Radezuvi_DiRecord *block, uint32_t i)
-{
+static uint32_t sample_at(const Radezuvi_DiRecord* block, uint32_t i) {
     switch (block->sampleWidth) {
     case 8:
-        return ((const uint8_t *)block->data)[i];
+        return ((const uint8_t*)block->data)[i];
     case 16:
-        return ((const uint16_t *)block->data)[i];
+        return ((const uint16_t*)block->data)[i];
     default:
-        return ((const uint32_t *)block->data)[i];
+        return ((const uint32_t*)block->data)[i];
     }
 }
 
 /* Called by the engine on its own thread for every event of the task. The record is valid only
  * during the call, so the callback takes what it needs and returns quickly. */
-static int32_t on_event(int32_t task, int32_t event, void *user, void *record)
-{
-    struct acquisition *acq = (struct acquisition *)user;
-    const Radezuvi_DiRecord *block = (const Radezuvi_DiRecord *)record;
+static int32_t on_event(int32_t task, int32_t event, void* user, void* record) {
+    struct acquisition* acq = (struct acquisition*)user;
+    const Radezuvi_DiRecord* block = (const Radezuvi_DiRecord*)record;
     uint32_t i;
 
     (void)task;
     if (event == RADEZUVI_EVENT_STARTED)
         return 1;
-    if (event != RADEZUVI_EVENT_DATA && event != RADEZUVI_EVENT_DATA_OVERRUN && event != RADEZUVI_EVENT_DATA_LAST)
+    if (event != RADEZUVI_EVENT_DATA && event != RADEZUVI_EVENT_DATA_OVERRUN &&
+        event != RADEZUVI_EVENT_DATA_LAST)
         return 0;
     if (block == NULL || block->data == NULL)
         return 1;
@@ -100,8 +98,7 @@ static int32_t on_event(int32_t task, int32_t event, void *user, void *record)
 }
 
 /* Prints what was acquired: blocks, samples, the first samples and the last one. */
-static void print_acquisition(const struct acquisition *acq)
-{
+static void print_acquisition(const struct acquisition* acq) {
     unsigned long i;
 
     printf("Received %lu blocks, %lu samples of %lu bits\n", acq->blocks, acq->samples,
@@ -113,16 +110,14 @@ static void print_acquisition(const struct acquisition *acq)
 }
 
 /* Prints what failed and returns the program's failure status. */
-static int report(const char *call, int32_t result)
-{
+static int report(const char* call, int32_t result) {
     fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
     return 1;
 }
 
 /* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
-static Radezuvi_Handle load_task(int argc, char **argv)
-{
-    const char *folder = argc > 1 ? argv[1] : ".";
+static Radezuvi_Handle load_task(int argc, char** argv) {
+    const char* folder = argc > 1 ? argv[1] : ".";
     char path[4096];
     int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
     Radezuvi_Handle task;
@@ -133,7 +128,10 @@ static Radezuvi_Handle load_task(int argc, char **argv)
     }
     task = Radezuvi_LoadTask(path, 1);
     if (task == 0)
-        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+        fprintf(stderr,
+                "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not "
+                "installed.\n",
+                path);
     else
         printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
     return task;
@@ -141,8 +139,7 @@ static Radezuvi_Handle load_task(int argc, char **argv)
 
 /* Acquires one buffer of samples: starts the task, waits for the time the buffer takes (plus a
  * margin), stops the task and prints what the callback received. */
-static int run(Radezuvi_Handle task)
-{
+static int run(Radezuvi_Handle task) {
     static struct acquisition acq; /* zero-initialised */
     double rate = 0;
     int32_t samples, result;
@@ -176,8 +173,7 @@ static int run(Radezuvi_Handle task)
     return 0;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     Radezuvi_Handle task = load_task(argc, argv);
     int status;
 

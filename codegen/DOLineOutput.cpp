@@ -27,16 +27,14 @@ static const uint32_t output_values[] = {1, 0, 1, 0};
 #define OUTPUT_COUNT (sizeof output_values / sizeof output_values[0])
 
 /* Prints what failed and returns the program's failure status. */
-static int report(const char *call, int32_t result)
-{
+static int report(const char* call, int32_t result) {
     fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
     return 1;
 }
 
 /* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
-static Radezuvi_Handle load_task(int argc, char **argv)
-{
-    const char *folder = argc > 1 ? argv[1] : ".";
+static Radezuvi_Handle load_task(int argc, char** argv) {
+    const char* folder = argc > 1 ? argv[1] : ".";
     char path[4096];
     int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
     Radezuvi_Handle task;
@@ -47,7 +45,10 @@ static Radezuvi_Handle load_task(int argc, char **argv)
     }
     task = Radezuvi_LoadTask(path, 1);
     if (task == 0)
-        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+        fprintf(stderr,
+                "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not "
+                "installed.\n",
+                path);
     else
         printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
     return task;
@@ -55,8 +56,7 @@ static Radezuvi_Handle load_task(int argc, char **argv)
 
 /* The enabled channels of the task; returns their count (0 on error) and sets *list, which the
  * caller releases with Radezuvi_FreeChannelList. */
-static int enabled_channels(Radezuvi_Handle task, uint16_t **list)
-{
+static int enabled_channels(Radezuvi_Handle task, uint16_t** list) {
     int32_t count = Radezuvi_GetEnabledChannelList(task, list);
     if (count <= 0) {
         fprintf(stderr, "The task has no enabled channel (%ld).\n", (long)count);
@@ -66,9 +66,8 @@ static int enabled_channels(Radezuvi_Handle task, uint16_t **list)
 }
 
 /* Writes each value of output_values to the first enabled line and prints it. */
-static int run(Radezuvi_Handle task)
-{
-    uint16_t *channels = NULL;
+static int run(Radezuvi_Handle task) {
+    uint16_t* channels = NULL;
     unsigned channel;
     size_t i;
     int32_t result;
@@ -86,8 +85,7 @@ static int run(Radezuvi_Handle task)
     return 0;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     Radezuvi_Handle task = load_task(argc, argv);
     int status;
 

@@ -1,5 +1,6 @@
 /*
- * DOSingleShot.cpp -- C reference code for the Radezuvi task engine: digital output, one-shot pattern generation.
+ * DOSingleShot.cpp -- C reference code for the Radezuvi task engine: digital output, one-shot pattern
+ * generation.
  *
  * Fills the pattern buffer of the task with a counting pattern and plays it once on the first
  * enabled digital output port.
@@ -29,15 +30,13 @@
 #ifdef _WIN32
 #include <windows.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     Sleep((DWORD)ms);
 }
 #else
 #include <time.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     struct timespec wait;
     wait.tv_sec = (time_t)(ms / 1000);
     wait.tv_nsec = (long)(ms % 1000) * 1000000L;
@@ -47,16 +46,14 @@ static void pause_ms(unsigned long ms)
 #endif
 
 /* Prints what failed and returns the program's failure status. */
-static int report(const char *call, int32_t result)
-{
+static int report(const char* call, int32_t result) {
     fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
     return 1;
 }
 
 /* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
-static Radezuvi_Handle load_task(int argc, char **argv)
-{
-    const char *folder = argc > 1 ? argv[1] : ".";
+static Radezuvi_Handle load_task(int argc, char** argv) {
+    const char* folder = argc > 1 ? argv[1] : ".";
     char path[4096];
     int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
     Radezuvi_Handle task;
@@ -67,15 +64,17 @@ static Radezuvi_Handle load_task(int argc, char **argv)
     }
     task = Radezuvi_LoadTask(path, 1);
     if (task == 0)
-        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+        fprintf(stderr,
+                "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not "
+                "installed.\n",
+                path);
     else
         printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
     return task;
 }
 
 /* Fills the task's pattern buffer with a counting pattern and hands it back to the task. */
-static int load_pattern(Radezuvi_Handle task, Radezuvi_PatternDescriptor *pattern)
-{
+static int load_pattern(Radezuvi_Handle task, Radezuvi_PatternDescriptor* pattern) {
     uint32_t i;
     int32_t result;
 
@@ -86,13 +85,13 @@ static int load_pattern(Radezuvi_Handle task, Radezuvi_PatternDescriptor *patter
     for (i = 0; i < pattern->sampleCount; ++i) {
         switch (pattern->sampleWidth) {
         case 8:
-            ((uint8_t *)pattern->data)[i] = (uint8_t)i;
+            ((uint8_t*)pattern->data)[i] = (uint8_t)i;
             break;
         case 16:
-            ((uint16_t *)pattern->data)[i] = (uint16_t)i;
+            ((uint16_t*)pattern->data)[i] = (uint16_t)i;
             break;
         default:
-            ((uint32_t *)pattern->data)[i] = i;
+            ((uint32_t*)pattern->data)[i] = i;
             break;
         }
     }
@@ -106,8 +105,7 @@ static int load_pattern(Radezuvi_Handle task, Radezuvi_PatternDescriptor *patter
 
 /* Plays the pattern once: starts the task, waits for the time the pattern takes (plus a margin)
  * and stops the task. */
-static int run(Radezuvi_Handle task)
-{
+static int run(Radezuvi_Handle task) {
     Radezuvi_PatternDescriptor pattern;
     double rate = 0;
     int32_t result;
@@ -131,8 +129,7 @@ static int run(Radezuvi_Handle task)
     return 0;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     Radezuvi_Handle task = load_task(argc, argv);
     int status;
 

@@ -29,15 +29,13 @@
 #ifdef _WIN32
 #include <windows.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     Sleep((DWORD)ms);
 }
 #else
 #include <time.h>
 /* Waits the given number of milliseconds. */
-static void pause_ms(unsigned long ms)
-{
+static void pause_ms(unsigned long ms) {
     struct timespec wait;
     wait.tv_sec = (time_t)(ms / 1000);
     wait.tv_nsec = (long)(ms % 1000) * 1000000L;
@@ -57,10 +55,9 @@ struct ticks {
 
 /* Called by the engine on its own thread at every tick. The record is valid only during the
  * call. */
-static int32_t on_event(int32_t task, int32_t event, void *user, void *record)
-{
-    struct ticks *ticks = (struct ticks *)user;
-    const Radezuvi_TimerRecord *tick = (const Radezuvi_TimerRecord *)record;
+static int32_t on_event(int32_t task, int32_t event, void* user, void* record) {
+    struct ticks* ticks = (struct ticks*)user;
+    const Radezuvi_TimerRecord* tick = (const Radezuvi_TimerRecord*)record;
 
     (void)task;
     if (event == RADEZUVI_EVENT_STARTED)
@@ -74,16 +71,14 @@ static int32_t on_event(int32_t task, int32_t event, void *user, void *record)
 }
 
 /* Prints what failed and returns the program's failure status. */
-static int report(const char *call, int32_t result)
-{
+static int report(const char* call, int32_t result) {
     fprintf(stderr, "%s failed with error %ld\n", call, (long)result);
     return 1;
 }
 
 /* Loads "<folder>/TASK_NAME.tsk" with its card opened; 0 when that is not possible. */
-static Radezuvi_Handle load_task(int argc, char **argv)
-{
-    const char *folder = argc > 1 ? argv[1] : ".";
+static Radezuvi_Handle load_task(int argc, char** argv) {
+    const char* folder = argc > 1 ? argv[1] : ".";
     char path[4096];
     int length = snprintf(path, sizeof path, "%s/%s.tsk", folder, TASK_NAME);
     Radezuvi_Handle task;
@@ -94,7 +89,10 @@ static Radezuvi_Handle load_task(int argc, char **argv)
     }
     task = Radezuvi_LoadTask(path, 1);
     if (task == 0)
-        fprintf(stderr, "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not installed.\n", path);
+        fprintf(stderr,
+                "Cannot load the task \"%s\": the file is missing or is no task file, or its card is not "
+                "installed.\n",
+                path);
     else
         printf("Task \"%s\" loaded from %s\n", TASK_NAME, path);
     return task;
@@ -102,8 +100,7 @@ static Radezuvi_Handle load_task(int argc, char **argv)
 
 /* Starts the timer, waits for TICKS intervals (plus half of one), stops it and prints the
  * timer events received. */
-static int run(Radezuvi_Handle task)
-{
+static int run(Radezuvi_Handle task) {
     struct ticks ticks = {0, 0};
     int32_t interval, result;
 
@@ -130,8 +127,7 @@ static int run(Radezuvi_Handle task)
     return 0;
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     Radezuvi_Handle task = load_task(argc, argv);
     int status;
 
