@@ -1,32 +1,11 @@
 #include "revorur/testpanels/callback_relay.h"
 
-#include <QMetaObject>
-#include <QObject>
-
-#include <functional>
-#include <utility>
+#include "maker/controls/queued_call.h"
 
 namespace doz::testpanels {
 
-namespace {
-
-// Receives the relay's queued updates on the user-interface thread. The call is queued by name,
-// so the engine thread hands Qt nothing but the receiver: no functor is built on that thread.
-class UpdatePoster final : public QObject {
-    Q_OBJECT
-public:
-    explicit UpdatePoster(std::function<void()> update) : update_(std::move(update)) {}
-
-public slots:
-    void runUpdate() { update_(); }
-
-private:
-    std::function<void()> update_;
-};
-
-} // namespace
-
-CallbackRelay::CallbackRelay() : poster_(std::make_unique<UpdatePoster>([this] { runUpdate(); })) {}
+CallbackRelay::CallbackRelay()
+    : poster_(std::make_unique<controls::QueuedCall>(nullptr, [this] { runUpdate(); })) {}
 
 CallbackRelay::~CallbackRelay() = default;
 
@@ -62,8 +41,7 @@ void CallbackRelay::post() {
     if (pending_.exchange(true, std::memory_order_acq_rel))
         return;
     posted_.fetch_add(1, std::memory_order_relaxed);
-    QMetaObject::invokeMethod(
-        poster_.get(), [this] { runUpdate(); }, Qt::QueuedConnection);
+    poster_->post();
 }
 
 void CallbackRelay::runUpdate() {
@@ -74,5 +52,3 @@ void CallbackRelay::runUpdate() {
 }
 
 } // namespace doz::testpanels
-
-#include "callback_relay.moc"

@@ -15,7 +15,9 @@
 #include <cstdint>
 #include <memory>
 
-class QObject;
+namespace doz::controls {
+class QueuedCall;
+}
 
 namespace doz::testpanels {
 
@@ -59,7 +61,7 @@ private:
     std::atomic<bool> pending_{false};
     std::atomic<std::uint64_t> posted_{0};
     // Receives the queued updates; dies with the relay, which drops any still queued.
-    std::unique_ptr<QObject> poster_;
+    std::unique_ptr<controls::QueuedCall> poster_;
 };
 
 } // namespace doz::testpanels

@@ -22,10 +22,10 @@ TAdvDigitalGraph::TAdvDigitalGraph(QWidget* parent)
       background_(std::make_unique<BackgroundCache>()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     pacer_ = new FramePacer(this, [this] { return presentWaitingFrame(); });
-    feed_->mailbox_->attach(this, [this] {
+    feed_->mailbox_->attach(new QueuedCall(this, [this] {
         feed_->mailbox_->acknowledge();
         pacer_->frameArrived();
-    });
+    }));
     feed_->mailbox_->setColumns(std::max(1, plotArea().width()));
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QMetaObject>
-#include <QObject>
+#include "maker/controls/queued_call.h"
 
 #include <atomic>
-#include <functional>
 #include <mutex>
 #include <utility>
 
@@ -33,20 +31,19 @@ public:
         spare_ = std::move(filled);
         if (receiver_ != nullptr && !requested_) {
             requested_ = true;
-            QMetaObject::invokeMethod(receiver_, onWaiting_, Qt::QueuedConnection);
+            receiver_->post();
         }
     }
 
     // Graph side, user-interface thread.
-    void attach(QObject* receiver, std::function<void()> onWaiting) {
+    // `receiver` belongs to the graph and dies with it, dropping a request still queued.
+    void attach(QueuedCall* receiver) {
         std::lock_guard lock(mutex_);
         receiver_ = receiver;
-        onWaiting_ = std::move(onWaiting);
     }
     void detach() {
         std::lock_guard lock(mutex_);
         receiver_ = nullptr;
-        onWaiting_ = nullptr;
         hasWaiting_ = false;
     }
     void setColumns(int columns) { columns_.store(columns, std::memory_order_relaxed); }
@@ -76,8 +73,7 @@ private:
     Envelope spare_;
     bool hasWaiting_ = false;
     bool requested_ = false;
-    QObject* receiver_ = nullptr;
-    std::function<void()> onWaiting_;
+    QueuedCall* receiver_ = nullptr;
     std::atomic<int> columns_{1};
 };
 

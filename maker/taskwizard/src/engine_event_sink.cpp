@@ -2,18 +2,19 @@
 
 #include "maker/engine/radezuvi_engine.h"
 
-#include <QMetaObject>
+#include "maker/controls/queued_call.h"
 
 #include <cstring>
 #include <span>
 
 namespace doz::taskwizard {
 
-EngineEventSink::EngineEventSink(QObject* receiver, std::function<void()> notify,
-                                 std::shared_ptr<controls::AnalogFeed> analog,
+EngineEventSink::EngineEventSink(std::function<void()> notify, std::shared_ptr<controls::AnalogFeed> analog,
                                  std::shared_ptr<controls::DigitalFeed> digital)
-    : receiver_(receiver), notify_(std::move(notify)), analog_(std::move(analog)),
+    : notice_(std::make_unique<controls::QueuedCall>(nullptr, std::move(notify))), analog_(std::move(analog)),
       digital_(std::move(digital)) {}
+
+EngineEventSink::~EngineEventSink() = default;
 
 int32_t EngineEventSink::callback(int32_t, int32_t eventId, void* userValue, void* record) {
     return userValue ? static_cast<EngineEventSink*>(userValue)->handle(eventId, record) : 0;
@@ -101,7 +102,7 @@ void EngineEventSink::post() {
     if (posted_.exchange(true)) {
         return;
     }
-    QMetaObject::invokeMethod(receiver_, notify_, Qt::QueuedConnection);
+    notice_->post();
 }
 
 EventSummary EngineEventSink::take() {

@@ -6,8 +6,6 @@
 
 #include "maker/controls/graph_feed.h"
 
-#include <QObject>
-
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -15,6 +13,10 @@
 #include <mutex>
 #include <span>
 #include <vector>
+
+namespace doz::controls {
+class QueuedCall;
+}
 
 namespace doz::taskwizard {
 
@@ -31,10 +33,10 @@ struct EventSummary {
 
 class EngineEventSink {
 public:
-    // `notify` runs on `receiver`'s thread, queued, after new events arrived.
-    EngineEventSink(QObject* receiver, std::function<void()> notify,
-                    std::shared_ptr<controls::AnalogFeed> analog,
+    // `notify` runs queued, after new events arrived, on the thread that creates the sink.
+    EngineEventSink(std::function<void()> notify, std::shared_ptr<controls::AnalogFeed> analog,
                     std::shared_ptr<controls::DigitalFeed> digital);
+    ~EngineEventSink();
 
     // The engine callback; its user value is an EngineEventSink.
     static int32_t callback(int32_t task, int32_t eventId, void* userValue, void* record);
@@ -52,8 +54,8 @@ private:
     std::span<const double> firstChannel(std::span<const double> data, std::size_t channels);
     void post();
 
-    QObject* receiver_; // outlives the task's callbacks: the panel stops the task first
-    std::function<void()> notify_;
+    // Lives on the receiver's thread and dies with the sink, dropping a notice still queued.
+    std::unique_ptr<controls::QueuedCall> notice_;
     std::shared_ptr<controls::AnalogFeed> analog_;
     std::shared_ptr<controls::DigitalFeed> digital_;
     bool digitalRecords_ = false;

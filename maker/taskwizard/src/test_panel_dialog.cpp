@@ -93,8 +93,7 @@ TestPanelDialog::TestPanelDialog(Radezuvi_Handle task, const QString& caption, Q
         settings_.channels.empty() ? QString() : channelName(*operation_, settings_.channels.front());
     Graph_Analog->setAccessibleName(QStringLiteral("Graph of %1").arg(firstChannel));
     Graph_Digital->setAccessibleName(QStringLiteral("Samples of %1").arg(firstChannel));
-    sink_ = std::make_unique<EngineEventSink>(
-        this, [this] { showEvents(); }, graph->feed(), digital->feed());
+    sink_ = std::make_unique<EngineEventSink>([this] { showEvents(); }, graph->feed(), digital->feed());
     sink_->expectDigitalRecords(operation_->family == DigitalAcquisition);
 
     auto* layout = new QVBoxLayout(this);
