@@ -1,7 +1,7 @@
 // Replacing a file: the old or the new content, never half; a failure says why and leaves
 // nothing behind.
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include "common/platform/file_io.h"
 
@@ -11,6 +11,8 @@
 
 namespace doz::platform {
 namespace {
+
+using namespace doz::test;
 
 std::size_t entriesIn(const std::filesystem::path& folder) {
     std::size_t n = 0;

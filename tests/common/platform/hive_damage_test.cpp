@@ -1,4 +1,7 @@
-#include "registry_fixture.h"
+#include "tests/support/temp_registry.h"
+
+#include "common/platform/file_io.h"
+#include "common/platform/registry.h"
 
 #include "common/platform/reg_hive.h"
 
@@ -10,6 +13,8 @@ using ::testing::HasSubstr;
 
 namespace doz::platform::test {
 namespace {
+
+using namespace doz::test;
 
 constexpr std::string_view kGoodKey = "SOFTWARE\\Dozazar\\Good";
 

@@ -1,6 +1,6 @@
 // Program names and arguments of every kind the launcher passes on: 4096 characters long, with
 // blanks, quotes, backslashes and letters beyond ASCII.
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include "common/platform/command_line.h"
 #include "common/platform/file_io.h"
@@ -14,6 +14,8 @@ using ::testing::ElementsAre;
 
 namespace doz::platform::test {
 namespace {
+
+using namespace doz::test;
 
 TEST(LauncherLongNames, ArgumentsKeepEveryCharacter) {
     const std::string longPath = "/" + std::string(4095, 'a');

@@ -1,5 +1,6 @@
 #include "process_helpers.h"
-#include "temp_folder.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_folder.h"
 
 #include "common/platform/command_line.h"
 #include "common/platform/launcher.h"
@@ -15,6 +16,8 @@ using ::testing::IsEmpty;
 
 namespace doz::platform::test {
 namespace {
+
+using namespace doz::test;
 
 TEST(CommandLine, SplitsAsWindowsProgramsReceiveTheirArguments) {
     EXPECT_THAT(splitCommandLine("mmc.exe devmgmt.msc"), ElementsAre("mmc.exe", "devmgmt.msc"));

@@ -1,4 +1,7 @@
-#include "registry_fixture.h"
+#include "tests/support/temp_registry.h"
+
+#include "common/platform/file_io.h"
+#include "common/platform/registry.h"
 
 #include <atomic>
 #include <sys/wait.h>
@@ -8,6 +11,10 @@
 
 namespace doz::platform::test {
 namespace {
+
+using namespace doz::test;
+
+constexpr std::string_view kRadezuviKey = "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion";
 
 constexpr std::string_view kRaceKey = "SOFTWARE\\Dozazar\\Race";
 constexpr int kValuesPerWriter = 40;

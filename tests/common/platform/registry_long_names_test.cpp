@@ -1,7 +1,10 @@
 // Paths and names of every kind the suite stores in the registry: 4096 characters long, with
 // blanks, quotes, backslashes and letters beyond ASCII. Each comes back exactly, also after the
 // hive file is read again, and no neighbouring value changes.
-#include "registry_fixture.h"
+#include "tests/support/temp_registry.h"
+
+#include "common/platform/file_io.h"
+#include "common/platform/registry.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +13,10 @@
 
 namespace doz::platform::test {
 namespace {
+
+using namespace doz::test;
+
+constexpr std::string_view kRadezuviKey = "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion";
 
 class RegistryLongNames : public RegistryTest {};
 

@@ -1,4 +1,7 @@
-#include "registry_fixture.h"
+#include "tests/support/temp_registry.h"
+
+#include "common/platform/file_io.h"
+#include "common/platform/registry.h"
 
 #include <gmock/gmock.h>
 
@@ -7,6 +10,10 @@ using ::testing::HasSubstr;
 
 namespace doz::platform::test {
 namespace {
+
+using namespace doz::test;
+
+constexpr std::string_view kRadezuviKey = "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion";
 
 class RegistryRoundTrip : public RegistryTest {};
 

@@ -1,5 +1,6 @@
 #include "process_helpers.h"
-#include "temp_folder.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_folder.h"
 
 #include "common/platform/detached_spawn.h"
 #include "common/platform/single_instance.h"
@@ -12,6 +13,8 @@
 
 namespace doz::platform::test {
 namespace {
+
+using namespace doz::test;
 
 using State = SingleInstanceLock::State;
 

@@ -3,6 +3,8 @@
 // at once.
 #include "engine_test_support.h"
 
+#include "tests/support/machine_profile.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -43,7 +45,9 @@ struct SlowConsumer {
 
 class Concurrency : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(Radezuvi_UseMachineProfile(demoProfile().c_str()), 0); }
+    void SetUp() override { ASSERT_EQ(profile_.useFile(doz::test::ScopedMachineProfile::demoProfile()), 0); }
+
+    doz::test::ScopedMachineProfile profile_;
 
     // Continuous acquisition on the virtual device, 1000 blocks a second: faster than the
     // slow consumer takes them.

@@ -2,6 +2,8 @@
 // and installed cards per entry, and the name <-> entry <-> type code round trips.
 #include "engine_test_support.h"
 
+#include "tests/support/machine_profile.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,7 +14,9 @@ namespace {
 
 class DeviceList : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(Radezuvi_UseMachineProfile(demoProfile().c_str()), 0); }
+    void SetUp() override { ASSERT_EQ(profile_.useFile(doz::test::ScopedMachineProfile::demoProfile()), 0); }
+
+    doz::test::ScopedMachineProfile profile_;
 
     static int entryCount() {
         char text[10] = {};

@@ -2,20 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <thread>
-#include <unistd.h>
 
 namespace radezuvi::test {
-
-std::filesystem::path temporaryFolder() {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("radezuvi-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 bool eventually(const std::function<bool()>& condition) {
     for (int attempt = 0; attempt < 6000; ++attempt) {
@@ -25,17 +15,6 @@ bool eventually(const std::function<bool()>& condition) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return condition();
-}
-
-int useProfileText(const std::string& text) {
-    const auto path = temporaryFolder() / "test.machine";
-    std::ofstream(path) << text;
-    return Radezuvi_UseMachineProfile(path.c_str());
-}
-
-std::filesystem::path demoProfile() {
-    const char* source = std::getenv("DOZ_SOURCE_DIR");
-    return std::filesystem::path(source ? source : ".") / "maker" / "profiles" / "demo.machine";
 }
 
 bool EventLog::note(std::int32_t eventId, void* record) {
@@ -78,10 +57,6 @@ int EventLog::count(int eventId) {
     std::lock_guard lock(mutex);
     return static_cast<int>(std::count(events.begin(), events.end(), eventId));
 }
-
-} // namespace radezuvi::test
-
-namespace radezuvi::test {
 
 std::size_t EventLog::analogSize() {
     std::lock_guard lock(mutex);

@@ -1,26 +1,16 @@
-// Helpers of the engine's interface tests: a machine profile per test, tasks that end
-// themselves, and a thread-safe log of callback events.
+// Helpers of the engine's interface tests: tasks that end themselves and a thread-safe log of
+// callback events.
 #pragma once
 
 #include "radezuvi_engine.h"
 
 #include <atomic>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <mutex>
-#include <string>
 #include <vector>
 
 namespace radezuvi::test {
-
-// Writes the profile text to a temporary file and makes it the engine's machine.
-int useProfileText(const std::string& text);
-
-// The demo profile of the source tree.
-std::filesystem::path demoProfile();
-
-std::filesystem::path temporaryFolder();
 
 // Polls the condition until it holds; false if it still fails after a generous while, so a
 // broken engine fails the test instead of hanging it.

@@ -1,6 +1,8 @@
 // Faults injected by the machine profile, as the test panels meet them.
 #include "engine_test_support.h"
 
+#include "tests/support/machine_profile.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,25 +14,25 @@ namespace {
 class FaultInjection : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(useProfileText("card DAQ-E430 0\n"
-                                 "card PCI-D230 0 1\n"
-                                 "card PCI-A120 0\n"
-                                 "card PCI-A110 0\n"
-                                 "card PCI-T310 0\n"
-                                 "card PCI-M610 0\n"
-                                 "fault DAQ-E430 0 start-fails op 0x10003\n"
-                                 "fault PCI-D230 0 read-fails port 2\n"
-                                 "fault PCI-A120 0 write-returns 200\n"
-                                 "fault PCI-A110 0 property-refused 53\n"
-                                 "fault PCI-T310 0 create-fails op 0x100001\n"
-                                 "fault PCI-M610 0 read-fails\n"
-                                 "input PCI-D230 1 port 1 0x5A\n"
-                                 "no-loopback PCI-D230 1\n"
-                                 "card DAQ-E420 0\n"
-                                 "fault DAQ-E420 0 stop-fails op 0x20004 port 1\n"
-                                 "fault DAQ-E420 0 stop-fails op 0x10003\n"
-                                 "card PCI-D215 0\n"
-                                 "fault PCI-D215 0 enable-fails op 0x40001 port 1\n"),
+        ASSERT_EQ(profile_.use("card DAQ-E430 0\n"
+                               "card PCI-D230 0 1\n"
+                               "card PCI-A120 0\n"
+                               "card PCI-A110 0\n"
+                               "card PCI-T310 0\n"
+                               "card PCI-M610 0\n"
+                               "fault DAQ-E430 0 start-fails op 0x10003\n"
+                               "fault PCI-D230 0 read-fails port 2\n"
+                               "fault PCI-A120 0 write-returns 200\n"
+                               "fault PCI-A110 0 property-refused 53\n"
+                               "fault PCI-T310 0 create-fails op 0x100001\n"
+                               "fault PCI-M610 0 read-fails\n"
+                               "input PCI-D230 1 port 1 0x5A\n"
+                               "no-loopback PCI-D230 1\n"
+                               "card DAQ-E420 0\n"
+                               "fault DAQ-E420 0 stop-fails op 0x20004 port 1\n"
+                               "fault DAQ-E420 0 stop-fails op 0x10003\n"
+                               "card PCI-D215 0\n"
+                               "fault PCI-D215 0 enable-fails op 0x40001 port 1\n"),
                   0);
     }
 
@@ -38,6 +40,8 @@ protected:
         Radezuvi_EnableSingleChannel(task, channel);
         return task;
     }
+
+    doz::test::ScopedMachineProfile profile_;
 };
 
 TEST_F(FaultInjection, StartFailsOnlyForTheNamedOperation) {
@@ -155,7 +159,7 @@ TEST_F(FaultInjection, PinnedInputsAndCardsWithoutLoopBackIgnoreOutputs) {
 
 TEST_F(FaultInjection, MalformedProfileIsReportedAndTheRestInstalled) {
     ::testing::internal::CaptureStderr();
-    const int problems = useProfileText("card PCI-M610 0\nthis is not a line\ncard PCI-T310 4\n");
+    const int problems = profile_.use("card PCI-M610 0\nthis is not a line\ncard PCI-T310 4\n");
     const std::string report = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(problems, 1);
     EXPECT_NE(report.find("test.machine:2: "), std::string::npos) << report;

@@ -2,6 +2,8 @@
 // analog outputs checked against their ranges and looped back, patterns and counters.
 #include "engine_test_support.h"
 
+#include "tests/support/machine_profile.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,7 +19,9 @@ namespace {
 
 class SimulatedIo : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(Radezuvi_UseMachineProfile(demoProfile().c_str()), 0); }
+    void SetUp() override { ASSERT_EQ(profile_.useFile(doz::test::ScopedMachineProfile::demoProfile()), 0); }
+
+    doz::test::ScopedMachineProfile profile_;
 
     static Radezuvi_Handle portTask(int operation, int typeCode, int port, int bank = 0) {
         const Radezuvi_Handle task = Radezuvi_CreateTask(operation, typeCode, 0, 1);

@@ -2,6 +2,8 @@
 // are harmless to end twice.
 #include "engine_test_support.h"
 
+#include "tests/support/machine_profile.h"
+
 #include <gtest/gtest.h>
 
 namespace radezuvi::test {
@@ -9,7 +11,10 @@ namespace {
 
 class TaskLifecycle : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(Radezuvi_UseMachineProfile(demoProfile().c_str()), 0); }
+    void SetUp() override { ASSERT_EQ(profile_.useFile(doz::test::ScopedMachineProfile::demoProfile()), 0); }
+
+    doz::test::ScopedMachineProfile profile_;
+    doz::test::TempFolder folder_;
 };
 
 TEST_F(TaskLifecycle, CreationNeedsAKnownOperationOnACardThatOffersIt) {
@@ -137,7 +142,7 @@ TEST_F(TaskLifecycle, RatesWhoseBlockPeriodCannotBeTimedAreRefused) {
             EXPECT_EQ(log.calls.load(), 0);
 
             // A task file holding the rate loads (it is a valid setting) and is refused alike.
-            const std::string path = (temporaryFolder() / "slow.tsk").string();
+            const std::string path = folder_.file("slow.tsk").string();
             ASSERT_EQ(Radezuvi_SaveTask(task, path.c_str()), RADEZUVI_OK);
             ScopedTask loaded(Radezuvi_LoadTask(path.c_str(), 1));
             ASSERT_NE(loaded.get(), 0u) << rate;

@@ -2,6 +2,8 @@
 // that must load as failure without crashing or hanging.
 #include "engine_test_support.h"
 
+#include "tests/support/machine_profile.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,18 +15,21 @@ namespace {
 
 class TaskStorage : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(Radezuvi_UseMachineProfile(demoProfile().c_str()), 0); }
+    void SetUp() override { ASSERT_EQ(profile_.useFile(doz::test::ScopedMachineProfile::demoProfile()), 0); }
+
+    doz::test::ScopedMachineProfile profile_;
+    doz::test::TempFolder folder_;
 
     // A named pipe nobody writes to: opening it for reading would wait forever.
-    static std::string fifo() {
-        const auto path = temporaryFolder() / "pipe.tsk";
+    std::string fifo() const {
+        const auto path = folder_.file("pipe.tsk");
         std::filesystem::remove(path);
         EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
         return path.string();
     }
 
-    static std::string write(const std::string& name, const std::string& content) {
-        const auto path = temporaryFolder() / name;
+    std::string write(const std::string& name, const std::string& content) const {
+        const auto path = folder_.file(name);
         std::ofstream(path, std::ios::binary) << content;
         return path.string();
     }
@@ -39,7 +44,7 @@ TEST_F(TaskStorage, SavedTaskLoadsWithTheSameSettings) {
     ASSERT_EQ(Radezuvi_SetPropertyEnum(task, RADEZUVI_PROP_INPUT_SOURCE, 171), RADEZUVI_OK);
     ASSERT_EQ(Radezuvi_SetChannelPropertyEnum(task, 1, RADEZUVI_CHPROP_PORT_WIDTH, 515), RADEZUVI_OK);
     ASSERT_EQ(Radezuvi_SetTaskDescription(task, "Door switches\nof rig 2"), RADEZUVI_OK);
-    const std::string path = (temporaryFolder() / "Doors.tsk").string();
+    const std::string path = (folder_.path() / "Doors.tsk").string();
     ASSERT_EQ(Radezuvi_SaveTask(task, path.c_str()), RADEZUVI_OK);
 
     ScopedTask loaded(Radezuvi_LoadTask(path.c_str(), 0));
@@ -67,7 +72,7 @@ TEST_F(TaskStorage, DescriptionsWithControlCharactersSaveInAFormThatLoads) {
     ASSERT_EQ(Radezuvi_EnableSingleChannel(task, 0), RADEZUVI_OK);
     const char text[] = "Bell\a, escape \x1B[0m,\ttab and \\x41";
     ASSERT_EQ(Radezuvi_SetTaskDescription(task, text), RADEZUVI_OK);
-    const std::string path = (temporaryFolder() / "Bell.tsk").string();
+    const std::string path = (folder_.path() / "Bell.tsk").string();
     ASSERT_EQ(Radezuvi_SaveTask(task, path.c_str()), RADEZUVI_OK);
     ScopedTask loaded(Radezuvi_LoadTask(path.c_str(), 0));
     ASSERT_NE(loaded.get(), 0u);
@@ -80,7 +85,7 @@ TEST_F(TaskStorage, CodeGenListGivesTheDescriptionCutToTheBuffer) {
     ScopedTask task(Radezuvi_CreateTask(RADEZUVI_OP_AI_POLLING, 1, 0, 1));
     Radezuvi_EnableSingleChannel(task, 2);
     Radezuvi_SetTaskDescription(task, "Tank level");
-    const std::string path = (temporaryFolder() / "Level.tsk").string();
+    const std::string path = (folder_.path() / "Level.tsk").string();
     ASSERT_EQ(Radezuvi_SaveTask(task, path.c_str()), RADEZUVI_OK);
 
     Radezuvi_CodeGenList* list = CodeGenLoadFromFileFN(path.c_str());
@@ -112,7 +117,7 @@ TEST_F(TaskStorage, DamagedFilesLoadAsFailure) {
                                         "ELF\x02\x01\x01\0\0\0",
                                         10)),
         write("huge.tsk", valid.substr(0, valid.size() - 4) + std::string(3 * 1024 * 1024, '#') + "\nend\n"),
-        temporaryFolder().string(),
+        folder_.path().string(),
         "/nonexistent/folder/task.tsk",
         "/dev/zero",
         fifo(),

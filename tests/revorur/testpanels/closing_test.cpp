@@ -44,7 +44,7 @@ template <class Panel> void expectIdle(Panel& panel) {
 } // namespace
 
 TEST(PanelClosing, TheE400PanelEndsEveryKindOfTask) {
-    MachineProfile machine("card DAQ-E420 0\n");
+    doz::test::ScopedMachineProfile machine("card DAQ-E420 0\n");
     LiveTasks live;
     auto panel = openPanel<TForm_TestPanel>(1530);
     runEverything(*panel);

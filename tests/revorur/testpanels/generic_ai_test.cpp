@@ -37,7 +37,7 @@ bool tabShown(const GenericPanel& panel, QWidget* page) {
 } // namespace
 
 TEST(GenericPanelAi, TabsFollowTheCapabilityRecord) {
-    MachineProfile machine(kE400Machine);
+    doz::test::ScopedMachineProfile machine(kE400Machine);
     for (const int code : {1580, 1590}) {
         auto panel = openPanel<TForm_TestPanel>(code);
         EXPECT_TRUE(tabShown(*panel, panel->TabSheet_Ai)) << code;
@@ -52,7 +52,7 @@ TEST(GenericPanelAi, TabsFollowTheCapabilityRecord) {
 }
 
 TEST(GenericPanelAi, ListsComeFromTheRecordWhenThePageShows) {
-    MachineProfile machine(kE400Machine);
+    doz::test::ScopedMachineProfile machine(kE400Machine);
     auto panel = openPanel<TForm_TestPanel>(1550);
     AiPage& ai = *panel->TabSheet_Ai;
     EXPECT_EQ(items(ai.Cmb_AiMode), (QStringList{"Continue AI", "Single Value"}));
@@ -75,7 +75,7 @@ TEST(GenericPanelAi, ListsComeFromTheRecordWhenThePageShows) {
 }
 
 TEST(GenericPanelAi, DifferentialHalvesTheChannelListKeepingTheChannelModuloTheCount) {
-    MachineProfile machine(kE400Machine);
+    doz::test::ScopedMachineProfile machine(kE400Machine);
     auto panel = openPanel<TForm_TestPanel>(1550);
     AiPage& ai = *panel->TabSheet_Ai;
     ai.Cmb_AiChannel->setCurrentIndex(40);
@@ -93,7 +93,7 @@ TEST(GenericPanelAi, DifferentialHalvesTheChannelListKeepingTheChannelModuloTheC
 }
 
 TEST(GenericPanelAi, SingleValueListsOneRowPerChannelRead) {
-    MachineProfile machine(kE400Machine);
+    doz::test::ScopedMachineProfile machine(kE400Machine);
     LiveTasks live;
     auto panel = openPanel<TForm_TestPanel>(1550);
     AiPage& ai = *panel->TabSheet_Ai;
@@ -120,7 +120,7 @@ TEST(GenericPanelAi, SingleValueListsOneRowPerChannelRead) {
 }
 
 TEST(GenericPanelAi, RateLimitAcceptsTheMaximumAndRefusesMoreOrLessThanOne) {
-    MachineProfile machine(kE400Machine);
+    doz::test::ScopedMachineProfile machine(kE400Machine);
     ScopedDialogs dialogs;
     auto panel = openPanel<TForm_TestPanel>(1510);
     AiPage& ai = *panel->TabSheet_Ai;
@@ -159,7 +159,7 @@ TEST(GenericPanelAi, RateLimitAcceptsTheMaximumAndRefusesMoreOrLessThanOne) {
 }
 
 TEST(GenericPanelAi, ContinuousAcquisitionDrawsTheSelectedChannel) {
-    MachineProfile machine(kE400Machine);
+    doz::test::ScopedMachineProfile machine(kE400Machine);
     auto panel = openPanel<TForm_TestPanel>(1530);
     AiPage& ai = *panel->TabSheet_Ai;
     ai.Cmb_AiChannel->setCurrentIndex(2);
@@ -178,7 +178,7 @@ TEST(GenericPanelAi, ContinuousAcquisitionDrawsTheSelectedChannel) {
 }
 
 TEST(GenericPanelAi, ARefusedStartLeavesNoTaskAndTheControlsIdle) {
-    MachineProfile machine(kE400Machine + "fault DAQ-E420 0 start-fails op 0x10003\n");
+    doz::test::ScopedMachineProfile machine(kE400Machine + "fault DAQ-E420 0 start-fails op 0x10003\n");
     ScopedDialogs dialogs;
     LiveTasks live;
     auto panel = openPanel<TForm_TestPanel>(1530);
@@ -192,7 +192,7 @@ TEST(GenericPanelAi, ARefusedStartLeavesNoTaskAndTheControlsIdle) {
 }
 
 TEST(GenericPanelAi, ARefusedReadEndsItsTask) {
-    MachineProfile machine(kE400Machine + "fault DAQ-E420 0 read-fails op 0x10000\n");
+    doz::test::ScopedMachineProfile machine(kE400Machine + "fault DAQ-E420 0 read-fails op 0x10000\n");
     LiveTasks live;
     auto panel = openPanel<TForm_TestPanel>(1530);
     AiPage& ai = *panel->TabSheet_Ai;
@@ -204,7 +204,7 @@ TEST(GenericPanelAi, ARefusedReadEndsItsTask) {
 }
 
 TEST(GenericPanelAi, ARefusedStopKeepsTheTaskAndTheLockedControls) {
-    MachineProfile machine(kE400Machine + "fault DAQ-E420 0 stop-fails op 0x10003\n");
+    doz::test::ScopedMachineProfile machine(kE400Machine + "fault DAQ-E420 0 stop-fails op 0x10003\n");
     auto panel = openPanel<TForm_TestPanel>(1530);
     AiPage& ai = *panel->TabSheet_Ai;
     ai.Btn_AiStart->click();
@@ -220,7 +220,7 @@ TEST(GenericPanelAi, ARefusedStopKeepsTheTaskAndTheLockedControls) {
 }
 
 TEST(GenericPanelAi, ShowingThePageAgainKeepsTheListsOfARunningAcquisition) {
-    MachineProfile machine(kE400Machine);
+    doz::test::ScopedMachineProfile machine(kE400Machine);
     auto panel = openPanel<TForm_TestPanel>(1550);
     AiPage& ai = *panel->TabSheet_Ai;
     choose(ai.Cmb_AiRefG, "Differential");

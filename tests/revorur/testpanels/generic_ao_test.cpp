@@ -44,7 +44,7 @@ double readAi0(TForm_TestPanel& panel) {
 } // namespace
 
 TEST(GenericPanelAo, ChannelsAndModesOfThePage) {
-    MachineProfile machine(kMachine);
+    doz::test::ScopedMachineProfile machine(kMachine);
     AoPanel p;
     EXPECT_EQ(p.ao.Cmb_AoChannel->count(), 2);
     EXPECT_EQ(p.ao.Cmb_AoChannel->itemText(1), "AO1");
@@ -57,7 +57,7 @@ TEST(GenericPanelAo, ChannelsAndModesOfThePage) {
 }
 
 TEST(GenericPanelAo, GeneratorBoundsAreCheckedWithTheirMessages) {
-    MachineProfile machine(kMachine);
+    doz::test::ScopedMachineProfile machine(kMachine);
     ScopedDialogs dialogs;
     AoPanel p;
     p.generator("250000", "5.5", "5");
@@ -94,7 +94,7 @@ TEST(GenericPanelAo, GeneratorBoundsAreCheckedWithTheirMessages) {
 }
 
 TEST(GenericPanelAo, ARefusedGeneratorStartSaysSoAndLeavesNoTask) {
-    MachineProfile machine(kMachine + "fault DAQ-E420 0 start-fails op 0x20004\n");
+    doz::test::ScopedMachineProfile machine(kMachine + "fault DAQ-E420 0 start-fails op 0x20004\n");
     ScopedDialogs dialogs;
     LiveTasks live;
     AoPanel p;
@@ -107,7 +107,7 @@ TEST(GenericPanelAo, ARefusedGeneratorStartSaysSoAndLeavesNoTask) {
 }
 
 TEST(GenericPanelAo, ARefusedGeneratorStopKeepsItRunning) {
-    MachineProfile machine(kMachine + "fault DAQ-E420 0 stop-fails op 0x20004\n");
+    doz::test::ScopedMachineProfile machine(kMachine + "fault DAQ-E420 0 stop-fails op 0x20004\n");
     AoPanel p;
     p.generator("100", "0", "1");
     ASSERT_TRUE(p.ao.AoTask);
@@ -118,7 +118,7 @@ TEST(GenericPanelAo, ARefusedGeneratorStopKeepsItRunning) {
 }
 
 TEST(GenericPanelAo, DcWriteLeavesThePageIdleAndTheLevelOnTheInput) {
-    MachineProfile machine(kMachine);
+    doz::test::ScopedMachineProfile machine(kMachine);
     AoPanel p;
     typeInto(p.ao.Edit_AoDcOut, "3.5");
     p.ao.Btn_AoStart->click();
@@ -142,7 +142,7 @@ TEST(GenericPanelAo, DcWriteLeavesThePageIdleAndTheLevelOnTheInput) {
 }
 
 TEST(GenericPanelAo, AFailedDcWriteShowsNoOutputAndLeavesNoTask) {
-    MachineProfile machine(kMachine + "fault DAQ-E420 0 write-returns -8 op 0x20000\n");
+    doz::test::ScopedMachineProfile machine(kMachine + "fault DAQ-E420 0 write-returns -8 op 0x20000\n");
     LiveTasks live;
     AoPanel p;
     typeInto(p.ao.Edit_AoDcOut, "2");
@@ -157,7 +157,7 @@ TEST(GenericPanelAo, AFailedDcWriteShowsNoOutputAndLeavesNoTask) {
 }
 
 TEST(GenericPanelAo, TheGeneratorShowsOnTheLoopedBackInput) {
-    MachineProfile machine(kMachine);
+    doz::test::ScopedMachineProfile machine(kMachine);
     AoPanel p;
     AiPage& ai = *p.panel->TabSheet_Ai;
     // The extremes of one block of AI0 (a tenth of a second at 10 kHz).

@@ -39,7 +39,7 @@ bool looksLikeOutput(const TDBoolean& bank) {
 } // namespace
 
 TEST(GenericPanelDio, ShowingThePageMakesAReadTaskPerPortAndStartsThePoll) {
-    MachineProfile machine(kMachine);
+    doz::test::ScopedMachineProfile machine(kMachine);
     DioPanel p;
     EXPECT_EQ(p.dio.Timer1->interval(), 300);
     EXPECT_TRUE(p.dio.Timer1->isActive());
@@ -61,7 +61,7 @@ TEST(GenericPanelDio, ShowingThePageMakesAReadTaskPerPortAndStartsThePoll) {
 }
 
 TEST(GenericPanelDio, OutputSwitchesShowOnTheInputOfThePortAfterSwitchingBack) {
-    MachineProfile machine(kMachine);
+    doz::test::ScopedMachineProfile machine(kMachine);
     DioPanel p;
     p.direction(0, DioPage::Output);
     EXPECT_EQ(p.dio.PortDirections[0], DioPage::Output);
@@ -89,7 +89,8 @@ TEST(GenericPanelDio, OutputSwitchesShowOnTheInputOfThePortAfterSwitchingBack) {
 }
 
 TEST(GenericPanelDio, AFailingPortReadDropsOnlyItsOwnTask) {
-    MachineProfile machine(kMachine + "input DAQ-E420 0 port 2 0x5A\nfault DAQ-E420 0 read-fails port 1\n");
+    doz::test::ScopedMachineProfile machine(
+        kMachine + "input DAQ-E420 0 port 2 0x5A\nfault DAQ-E420 0 read-fails port 1\n");
     DioPanel p;
     p.dio.Timer1Timer();
     EXPECT_FALSE(p.dio.PortTasks[1]) << "the failing port loses its task";
@@ -107,8 +108,8 @@ TEST(GenericPanelDio, AFailingPortReadDropsOnlyItsOwnTask) {
 }
 
 TEST(GenericPanelDio, APortThatCannotBeEnabledDoesNotStopTheOthers) {
-    MachineProfile machine(kMachine +
-                           "input DAQ-E420 0 port 2 0x33\nfault DAQ-E420 0 enable-fails op 0x40001 port 0\n");
+    doz::test::ScopedMachineProfile machine(
+        kMachine + "input DAQ-E420 0 port 2 0x33\nfault DAQ-E420 0 enable-fails op 0x40001 port 0\n");
     LiveTasks live;
     DioPanel p;
     EXPECT_FALSE(p.dio.PortTasks[0]);
@@ -121,14 +122,15 @@ TEST(GenericPanelDio, APortThatCannotBeEnabledDoesNotStopTheOthers) {
 }
 
 TEST(GenericPanelDio, ABankChangesItsLookOnlyWhenThePortTaskWasMade) {
-    MachineProfile machine(kMachine + "fault DAQ-E420 0 create-fails op 0x80001\n");
+    doz::test::ScopedMachineProfile machine(kMachine + "fault DAQ-E420 0 create-fails op 0x80001\n");
     DioPanel p;
     p.direction(1, DioPage::Output);
     EXPECT_EQ(p.dio.PortDirections[1], DioPage::Input);
     EXPECT_TRUE(looksLikeInput(*p.dio.DBooleanB)) << "no task, no switches";
     EXPECT_FALSE(p.dio.PortTasks[1]);
 
-    MachineProfile enableRefused(kMachine + "fault DAQ-E420 0 enable-fails op 0x80001 port 2\n");
+    doz::test::ScopedMachineProfile enableRefused(kMachine +
+                                                  "fault DAQ-E420 0 enable-fails op 0x80001 port 2\n");
     DioPanel q;
     LiveTasks live;
     q.direction(2, DioPage::Output);
@@ -139,7 +141,7 @@ TEST(GenericPanelDio, ABankChangesItsLookOnlyWhenThePortTaskWasMade) {
 }
 
 TEST(GenericPanelDio, AFailedPortWriteDoesNotShowThePattern) {
-    MachineProfile machine(kMachine + "fault DAQ-E420 0 write-returns -8 op 0x80001\n");
+    doz::test::ScopedMachineProfile machine(kMachine + "fault DAQ-E420 0 write-returns -8 op 0x80001\n");
     DioPanel p;
     p.direction(0, DioPage::Output);
     ASSERT_TRUE(looksLikeOutput(*p.dio.DBooleanA));

@@ -40,7 +40,7 @@ ScopedDialogs::ModalScript recordInto(Seen& seen) {
 } // namespace
 
 TEST(PanelOpeners, TheGenericPanelOpensModallyWithTheCardsRecordAndCaption) {
-    MachineProfile machine("card DAQ-E445 0\n");
+    doz::test::ScopedMachineProfile machine("card DAQ-E445 0\n");
     ScopedDialogs dialogs;
     QWidget owner;
     owner.move(100, 80);

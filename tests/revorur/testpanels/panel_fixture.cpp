@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 
 namespace doz::testpanels::test {
@@ -15,24 +14,7 @@ Radezuvi_Handle probeHandle() {
     return probe;
 }
 
-int useProfileFile(const QString& path, const std::string& text) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(text.c_str(), static_cast<qint64>(text.size()));
-        file.close();
-    }
-    return Radezuvi_UseMachineProfile(path.toLocal8Bit().constData());
-}
-
 } // namespace
-
-MachineProfile::MachineProfile(const std::string& text)
-    : problems_(useProfileFile(folder_.filePath("test.machine"), text)) {}
-
-MachineProfile::~MachineProfile() {
-    // An empty profile: the virtual device only.
-    useProfileFile(folder_.filePath("virtual.machine"), "");
-}
 
 LiveTasks::LiveTasks() : mark_(probeHandle()) {}
 

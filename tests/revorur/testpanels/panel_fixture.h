@@ -1,5 +1,6 @@
-// Helpers of the test-panel tests: a machine profile per test, a count of the engine tasks
-// left alive, event pumping, and the panels opened and shown offscreen.
+// Helpers of the test-panel tests: a count of the engine tasks left alive, event pumping, and
+// the panels opened and shown offscreen. Each test names its machine with
+// doz::test::ScopedMachineProfile.
 #pragma once
 
 #include "revorur/testpanels/form_test_panel.h"
@@ -7,30 +8,16 @@
 
 #include "common/ui/testing/scripted_dialogs.h"
 #include "radezuvi_engine.h"
+#include "tests/support/machine_profile.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
-#include <string>
 
 namespace doz::testpanels::test {
-
-// Makes `text` the engine's machine for the life of the object; the demo-less machine (the
-// virtual device only) comes back afterwards.
-class MachineProfile {
-public:
-    explicit MachineProfile(const std::string& text);
-    ~MachineProfile();
-    int problems() const { return problems_; }
-
-private:
-    QTemporaryDir folder_;
-    int problems_ = 0;
-};
 
 // Counts the engine tasks created after the mark that still answer (handles are handed out in
 // increasing order and never reused, and an ended handle answers RADEZUVI_ERR_HANDLE).

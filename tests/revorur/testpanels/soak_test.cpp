@@ -14,7 +14,7 @@ using namespace doz::testpanels;
 using namespace doz::testpanels::test;
 
 TEST(PanelSoak, AcquisitionAtTheCardMaximumWhileSwitchingPagesStartingAndStopping) {
-    MachineProfile machine("card DAQ-E420 0\n");
+    doz::test::ScopedMachineProfile machine("card DAQ-E420 0\n");
     LiveTasks live;
     auto panel = openPanel<TForm_TestPanel>(1530);
     AiPage& ai = *panel->TabSheet_Ai;

@@ -2,7 +2,9 @@
 // writers.
 
 #include "golden_files.h"
-#include "process_runner.h"
+#include "tests/support/files.h"
+#include "tests/support/process_runner.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -14,6 +16,7 @@ namespace doz::generators {
 namespace {
 
 using namespace testing;
+using namespace doz::test;
 
 ProcessResult Gen(std::vector<std::string> args, std::string_view input = {}) {
     args.insert(args.begin(), GEN_CLI_PATH);
@@ -32,7 +35,7 @@ TEST(GenCliClassic, WritesTheFileOfEachOperation) {
         "ctr-e400-e420",
     };
     for (const char* name : goldens) {
-        ScratchDir dir;
+        TempFolder dir;
         const ProcessResult run = Gen({GoldenRecordPath(name), "-o", dir.file("DaqCode01")});
         EXPECT_EQ(run.exitCode, 0) << name << ": " << run.err;
         EXPECT_EQ(ReadFile(dir.file("DaqCode01.txt")), ReadFile(GoldenTextPath(name))) << name;
@@ -40,7 +43,7 @@ TEST(GenCliClassic, WritesTheFileOfEachOperation) {
 }
 
 TEST(GenCliClassic, AContinuousAiRecordWithoutChannelsGeneratesNothing) {
-    ScratchDir dir;
+    TempFolder dir;
     const ProcessResult run =
         Gen({"-", "-o", dir.file("code")}, R"({"cardType": 20, "operation": 4, "channelCount": 0})");
     EXPECT_EQ(run.exitCode, 2);
@@ -51,7 +54,7 @@ TEST(GenCliClassic, AContinuousAiRecordWithoutChannelsGeneratesNothing) {
 }
 
 TEST(GenCliClassic, PrintsTheInterruptLineWrittenIntoTheRecord) {
-    ScratchDir dir;
+    TempFolder dir;
     const ProcessResult run =
         Gen({GoldenRecordPath("int-d230-source4-event"), "-o", dir.file("irq"), "--print-record"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

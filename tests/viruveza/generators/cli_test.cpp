@@ -1,5 +1,7 @@
 #include "golden_files.h"
-#include "process_runner.h"
+#include "tests/support/files.h"
+#include "tests/support/process_runner.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -11,6 +13,7 @@ namespace doz::generators {
 namespace {
 
 using namespace testing;
+using namespace doz::test;
 
 ProcessResult Gen(std::vector<std::string> args, std::string_view input = {}) {
     args.insert(args.begin(), GEN_CLI_PATH);
@@ -26,16 +29,16 @@ const std::string GoldenName = "ai-m660hg-unipolar-differential-volts";
 } // namespace
 
 TEST(GenCli, WritesTheFileWithTxtAppended) {
-    ScratchDir dir;
+    TempFolder dir;
     const ProcessResult run = Gen({GoldenRecordPath(GoldenName), "-o", dir.file("DaqCode01")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadFile(dir.file("DaqCode01.txt")), ReadFile(GoldenTextPath(GoldenName)));
-    EXPECT_EQ(run.err, "ruzidavidez-gen: wrote " + dir.file("DaqCode01.txt") + "\n");
+    EXPECT_EQ(run.err, "ruzidavidez-gen: wrote " + dir.file("DaqCode01.txt").string() + "\n");
     EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
 TEST(GenCli, KeepsANameThatHoldsTxt) {
-    ScratchDir dir;
+    TempFolder dir;
     EXPECT_EQ(Gen({GoldenRecordPath(GoldenName), "-o", dir.file("Code.TXT.c")}).exitCode, 0);
     EXPECT_EQ(ReadFile(dir.file("Code.TXT.c")), ReadFile(GoldenTextPath(GoldenName)));
 }
@@ -76,7 +79,7 @@ TEST(GenCli, RecordsThatGenerateNothingExitWithTwo) {
          "ruzidavidez-gen: nothing generated: no writer for operation 9 on the E400 line\n"},
     };
     for (const Case& c : cases) {
-        ScratchDir dir;
+        TempFolder dir;
         const ProcessResult run = Gen({"-", "-o", dir.file("code")}, c.record);
         EXPECT_EQ(run.exitCode, 2) << c.record;
         EXPECT_EQ(run.err, c.message);
@@ -127,7 +130,7 @@ TEST(GenCli, BadRecordsExitWithOneNamingTheField) {
          "field \"aoChannels[1].polarity\": expected an integer from -32768 to 32767, got 40000"},
     };
     for (const Case& c : cases) {
-        ScratchDir dir;
+        TempFolder dir;
         const ProcessResult run = Gen({"-", "-o", dir.file("code")}, c.record);
         EXPECT_EQ(run.exitCode, 1) << c.record;
         EXPECT_TRUE(run.err.starts_with("ruzidavidez-gen: -: " + c.message)) << c.record << "\n" << run.err;
@@ -137,7 +140,7 @@ TEST(GenCli, BadRecordsExitWithOneNamingTheField) {
 }
 
 TEST(GenCli, BadArgumentsAndUnwritableOutputExitWithOne) {
-    ScratchDir dir;
+    TempFolder dir;
     const std::string record = GoldenRecordPath(GoldenName);
     const struct {
         std::vector<std::string> args;
@@ -151,10 +154,11 @@ TEST(GenCli, BadArgumentsAndUnwritableOutputExitWithOne) {
         {{record, "-o", "-", "--print-record"},
          "ruzidavidez-gen: -o - and --print-record would both write to standard output\n"},
         {{dir.file("missing.json"), "-o", "-"},
-         "ruzidavidez-gen: cannot read " + dir.file("missing.json") + ": No such file or directory\n"},
-        {{dir.path(), "-o", "-"}, "ruzidavidez-gen: cannot read " + dir.path() + ": Is a directory\n"},
+         "ruzidavidez-gen: cannot read " + dir.file("missing.json").string() + ": No such file or directory\n"},
+        {{dir.path(), "-o", "-"},
+         "ruzidavidez-gen: cannot read " + dir.path().string() + ": Is a directory\n"},
         {{record, "-o", dir.file("no-folder/code")},
-         "ruzidavidez-gen: cannot create \"" + dir.file("no-folder/code.txt") +
+         "ruzidavidez-gen: cannot create \"" + dir.file("no-folder/code.txt").string() +
              "\": No such file or directory\n"},
     };
     for (const auto& c : cases) {

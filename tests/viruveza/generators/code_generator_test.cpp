@@ -1,6 +1,7 @@
 #include "viruveza/generators/code_generator.h"
 
-#include "process_runner.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +12,9 @@ namespace doz::generators {
 
 namespace {
 
-using testing::ReadFile;
-using testing::ScratchDir;
-using testing::WriteFile;
+using doz::test::ReadFile;
+using doz::test::TempFolder;
+using doz::test::WriteFile;
 
 // Stand-in writers that exercise the frame and the dispatch without a real writer's body.
 WriterOutcome FrameWriter(CodeWriter& writer) {
@@ -205,7 +206,7 @@ TEST(Dispatch, ADataFileNameWithoutEndInItsFieldIsRefused) {
 }
 
 TEST(GeneratedFile, WrittenWholeOverAnOlderFile) {
-    ScratchDir dir;
+    TempFolder dir;
     const std::string path = dir.file("DaqCode01.txt");
     WriteFile(path, std::string(20000, 'x'));
     DeviceSetup record = Record(8, 3);
@@ -220,7 +221,7 @@ TEST(GeneratedFile, WrittenWholeOverAnOlderFile) {
 }
 
 TEST(GeneratedFile, NothingGeneratedLeavesTheFileAlone) {
-    ScratchDir dir;
+    TempFolder dir;
     const std::string existing = dir.file("old.txt");
     WriteFile(existing, "old text");
     for (DeviceSetup record : {Record(NoCardChosen, 3), Record(2, 4), Record(2, 9)}) {
@@ -234,7 +235,7 @@ TEST(GeneratedFile, NothingGeneratedLeavesTheFileAlone) {
 }
 
 TEST(GeneratedFile, AFileThatCannotBeCreatedIsAnErrorWithTheReason) {
-    ScratchDir dir;
+    TempFolder dir;
     DeviceSetup record = Record(8, 3);
     CodeGenerator generator(record, TestWriters);
 

@@ -1,10 +1,14 @@
 #include "compile_check.h"
 
-#include "process_runner.h"
+#include "tests/support/files.h"
+#include "tests/support/process_runner.h"
+#include "tests/support/temp_folder.h"
 
 #include <utility>
 
 namespace doz::generators::testing {
+
+using namespace doz::test;
 
 std::string WrapFragment(std::string_view fragment) {
     std::string fileScope, statements;
@@ -45,8 +49,8 @@ std::string FillUserPlaceholders(std::string_view fragment) {
 }
 
 CompileOutcome CompileFragment(std::string_view fragment) {
-    ScratchDir scratch;
-    const std::string source = scratch.file("fragment.c");
+    TempFolder scratch;
+    const std::string source = scratch.file("fragment.c").string();
     const std::string wrapped = WrapFragment(FillUserPlaceholders(fragment));
     WriteFile(source, wrapped);
     // As C++ the C idiom `char *file_name = "..."` stays allowed.

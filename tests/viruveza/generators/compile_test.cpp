@@ -1,6 +1,6 @@
 #include "compile_check.h"
 #include "golden_files.h"
-#include "process_runner.h"
+#include "tests/support/files.h"
 
 #include "viruveza/generators/card_tables.h"
 #include "viruveza/generators/cli/record_json.h"
@@ -16,6 +16,7 @@ namespace doz::generators {
 namespace {
 
 using namespace testing;
+using namespace doz::test;
 
 std::string Generate(DeviceSetup record, CardLine line) {
     CodeGenerator generator(record);

@@ -2,7 +2,9 @@
 // the records that generate nothing.
 
 #include "golden_files.h"
-#include "process_runner.h"
+#include "tests/support/files.h"
+#include "tests/support/process_runner.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -14,6 +16,7 @@ namespace doz::generators {
 namespace {
 
 using namespace testing;
+using namespace doz::test;
 
 ProcessResult Gen(std::vector<std::string> args, std::string_view input = {}) {
     args.insert(args.begin(), GEN_CLI_PATH);
@@ -26,7 +29,7 @@ TEST(E400GenCli, WritesEveryE400OperationAsItsGoldenFile) {
     for (const char* name : {"e400-ai-e435-consecutive-rse", "e400-cai-middle-mixed-volts",
                              "e400-ao-e465-channels-2-5", "e465-separate-both-definite-volts",
                              "e400-cao-e460-one-channel-definite", "e400-di-line", "e400-do-port-readback"}) {
-        ScratchDir dir;
+        TempFolder dir;
         const ProcessResult run = Gen({GoldenRecordPath(name), "-o", dir.file("E400Code")});
         EXPECT_EQ(run.exitCode, 0) << name << ": " << run.err;
         EXPECT_EQ(ReadFile(dir.file("E400Code.txt")), ReadFile(GoldenTextPath(name))) << name;
@@ -67,7 +70,7 @@ TEST(E400GenCli, RecordsWithoutAnEnabledChannelExitWithTwo) {
          "ruzidavidez-gen: nothing generated: groups A and B cannot run separately with double buffer\n"},
     };
     for (const auto& c : cases) {
-        ScratchDir dir;
+        TempFolder dir;
         const ProcessResult run = Gen({"-", "-o", dir.file("code")}, c.record);
         EXPECT_EQ(run.exitCode, 2) << c.record;
         EXPECT_EQ(run.err, c.message);

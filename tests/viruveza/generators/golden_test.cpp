@@ -1,5 +1,5 @@
 #include "golden_files.h"
-#include "process_runner.h"
+#include "tests/support/files.h"
 
 #include "viruveza/generators/cli/record_json.h"
 #include "viruveza/generators/code_generator.h"
@@ -11,6 +11,7 @@ namespace doz::generators {
 namespace {
 
 using namespace testing;
+using namespace doz::test;
 
 class Golden : public ::testing::TestWithParam<std::string> {};
 
