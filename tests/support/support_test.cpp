@@ -1,5 +1,6 @@
 // The shared test helpers themselves: what they create is there, and what they change is undone.
 #include "tests/support/files.h"
+#include "tests/support/long_paths.h"
 #include "tests/support/process_runner.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/task_file.h"
@@ -112,6 +113,26 @@ TEST(TaskFileText, WritesTheFieldsInTheirOrderAndLeavesEmptyOnesOut) {
               "property 102 10000\nend\n");
     EXPECT_EQ(taskFileText({.operation = 0x100000, .typeCode = 320}),
               "radezuvi-task 1\noperation 0x100000\ndevice 320 0\nend\n");
+}
+
+TEST(AwkwardPath, HasTheBytesAskedForInFoldersTheSystemTakes) {
+    for (const std::size_t bytes : {std::size_t{60}, std::size_t{4095}, std::size_t{4097}}) {
+        const auto path = AwkwardPath("/tmp/root", bytes, "DeviceName.ini");
+        EXPECT_EQ(path.string().size(), bytes);
+        EXPECT_EQ(path.filename(), "DeviceName.ini");
+        EXPECT_EQ(path.string().rfind("/tmp/root/", 0), 0u);
+        bool awkward = false;
+        for (const auto& folder : path.lexically_relative("/tmp/root").parent_path()) {
+            const std::string name = folder.string();
+            EXPECT_FALSE(name.empty());
+            EXPECT_LE(name.size(), 200u) << "a folder name the system takes";
+            // No letter is cut in half: a name never ends in the first byte of a letter.
+            EXPECT_NE(static_cast<unsigned char>(name.back()) & 0xC0, 0xC0) << name;
+            awkward = awkward || name.find("\\") != std::string::npos || name.find("ë") != std::string::npos;
+        }
+        EXPECT_TRUE(awkward) << bytes;
+    }
+    EXPECT_THROW(AwkwardPath("/tmp/root", 12, "DeviceName.ini"), std::invalid_argument);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "task_window_fixture.h"
 
 #include "revorur/tasks/task_folder_form.h"
+#include "tests/support/long_paths.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -111,6 +112,31 @@ TEST_F(TaskFolderTest, WithoutTheEnginesKeyTheFolderIsUsedButTheKeyIsNotCreated)
     EXPECT_EQ(registeredTaskFolder(), "<no key>");
     form().Menu_Refresh->trigger();
     EXPECT_EQ(taskTexts(), QStringList{"There"});
+}
+
+// Folders of any length and name are held whole from the dialog to the registry and the tree;
+// one longer than the system allows cannot exist and is refused like any missing folder.
+TEST_F(TaskFolderTest, LongAwkwardFoldersAreHeldWhole) {
+    registerTaskFolder(tasks_);
+    const fs::path deep = doz::test::AwkwardPath(dir_, 4000, "Tasks");
+    fs::create_directories(deep);
+    const fs::path file = deep / "Zoë's \"Prüf\" Task.tsk";
+    writeTask(file, 0x40001, 120, "0", "Deep in the bench folders");
+    start();
+
+    answerFolderDialog(QString::fromStdString(deep.string()));
+    form().menuTaskFolder->trigger();
+    EXPECT_EQ(registeredTaskFolder(), deep.string());
+    form().Menu_Refresh->trigger();
+    ASSERT_EQ(taskTexts(), QStringList{"Zoë's \"Prüf\" Task"});
+    select("Zoë's \"Prüf\" Task");
+    EXPECT_EQ(row("Task File").toStdString(), file.string());
+    EXPECT_EQ(row("Description"), "Deep in the bench folders");
+
+    answerFolderDialog(QString::fromStdString(doz::test::AwkwardPath(dir_, 4097, "Tasks").string()));
+    form().menuTaskFolder->trigger();
+    EXPECT_EQ(dialogs_.informationTexts(), QStringList{"The directory does not exist!"});
+    EXPECT_EQ(registeredTaskFolder(), deep.string());
 }
 
 TEST_F(TaskFolderTest, CancelKeepsTheFolder) {
