@@ -3,29 +3,19 @@
 #include "profile_location.h"
 
 #include "common/platform/registry.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_registry.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <unistd.h>
 
 namespace radezuvi {
 namespace {
 
-class ProfileLocation : public ::testing::Test {
+// A hive of the test's own; RADEZUVI_MACHINE empty, which counts as unset, and restored after.
+class ProfileLocation : public doz::test::RegistryTest {
 protected:
-    void SetUp() override {
-        folder_ =
-            std::filesystem::temp_directory_path() / ("radezuvi-location-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-        ::setenv("DOZAZAR_REGISTRY", (folder_ / "registry.reg").c_str(), 1);
-        ::unsetenv("RADEZUVI_MACHINE");
-    }
-    void TearDown() override {
-        ::unsetenv("DOZAZAR_REGISTRY");
-        std::filesystem::remove_all(folder_);
-    }
-
     static void registerProfile(const std::string& path) {
         auto key = doz::platform::createKey(doz::platform::RootKey::LocalMachine,
                                             "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion");
@@ -33,7 +23,7 @@ protected:
         ASSERT_TRUE(key->writeString("Machine Profile", path));
     }
 
-    std::filesystem::path folder_;
+    doz::test::ScopedEnv machine_{"RADEZUVI_MACHINE", ""};
 };
 
 TEST_F(ProfileLocation, DemoProfileWhenNothingIsConfigured) {
