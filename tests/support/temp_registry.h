@@ -30,6 +30,9 @@ private:
     ScopedEnv env_;
 };
 
+// The engine's key, where the suite keeps its own values.
+inline constexpr std::string_view kRadezuviKey = "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion";
+
 // A test fixture whose every test has its own hive.
 class RegistryTest : public ::testing::Test, protected TempRegistry {};
 

@@ -14,8 +14,6 @@ namespace {
 
 using namespace doz::test;
 
-constexpr std::string_view kRadezuviKey = "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion";
-
 constexpr std::string_view kRaceKey = "SOFTWARE\\Dozazar\\Race";
 constexpr int kValuesPerWriter = 40;
 

@@ -16,8 +16,6 @@ namespace {
 
 using namespace doz::test;
 
-constexpr std::string_view kRadezuviKey = "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion";
-
 class RegistryLongNames : public RegistryTest {};
 
 TEST_F(RegistryLongNames, AwkwardValuesAndNamesComeBackWhole) {

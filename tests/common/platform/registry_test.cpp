@@ -13,8 +13,6 @@ namespace {
 
 using namespace doz::test;
 
-constexpr std::string_view kRadezuviKey = "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion";
-
 class RegistryRoundTrip : public RegistryTest {};
 
 TEST_F(RegistryRoundTrip, StringsKeepQuotesBackslashesUnicodeAndLineBreaks) {

@@ -17,8 +17,7 @@ namespace {
 class ProfileLocation : public doz::test::RegistryTest {
 protected:
     static void registerProfile(const std::string& path) {
-        auto key = doz::platform::createKey(doz::platform::RootKey::LocalMachine,
-                                            "SOFTWARE\\Dozazar\\Radezuvi\\CurrentVersion");
+        auto key = doz::platform::createKey(doz::platform::RootKey::LocalMachine, doz::test::kRadezuviKey);
         ASSERT_TRUE(key);
         ASSERT_TRUE(key->writeString("Machine Profile", path));
     }

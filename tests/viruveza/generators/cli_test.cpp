@@ -154,7 +154,8 @@ TEST(GenCli, BadArgumentsAndUnwritableOutputExitWithOne) {
         {{record, "-o", "-", "--print-record"},
          "ruzidavidez-gen: -o - and --print-record would both write to standard output\n"},
         {{dir.file("missing.json"), "-o", "-"},
-         "ruzidavidez-gen: cannot read " + dir.file("missing.json").string() + ": No such file or directory\n"},
+         "ruzidavidez-gen: cannot read " + dir.file("missing.json").string() +
+             ": No such file or directory\n"},
         {{dir.path(), "-o", "-"},
          "ruzidavidez-gen: cannot read " + dir.path().string() + ": Is a directory\n"},
         {{record, "-o", dir.file("no-folder/code")},
