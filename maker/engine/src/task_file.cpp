@@ -273,8 +273,8 @@ std::optional<TaskDefinition> readTaskFile(const std::filesystem::path& path) {
 
 std::string formatTaskFile(const TaskDefinition& definition) {
     std::ostringstream out;
-    // A stream swallows a failed allocation and writes on short; rethrown, it cannot become a
-    // cut task file saved as a whole one.
+    // A stream turns a failed allocation into a quiet short write; rethrown, the failure cannot
+    // become a cut task file saved as a whole one.
     out.exceptions(std::ios::badbit);
     out << "# Radezuvi task\n" << kMagic << ' ' << kTaskFileVersion << '\n';
     std::array<char, 16> code{};

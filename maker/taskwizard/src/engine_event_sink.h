@@ -54,7 +54,7 @@ private:
     std::span<const double> firstChannel(std::span<const double> data, std::size_t channels);
     void post();
 
-    // Lives on the receiver's thread and dies with the sink, dropping a notice still queued.
+    // Lives on the thread that created the sink and dies with it, dropping a notice still queued.
     std::unique_ptr<controls::QueuedCall> notice_;
     std::shared_ptr<controls::AnalogFeed> analog_;
     std::shared_ptr<controls::DigitalFeed> digital_;
