@@ -50,10 +50,13 @@ std::string failure(const char* action, const std::filesystem::path& file, int e
     return std::string("cannot ") + action + " \"" + file.string() + "\": " + std::strerror(error);
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : ".";
+}
+
 // Flushes the folder entry of a renamed file, so the rename itself survives a crash. A folder
 // that cannot be opened for this (no read permission) keeps the rename the system made.
-void syncFolderOf(const std::filesystem::path& file) {
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+void syncFolder(const std::filesystem::path& folder) {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0)
         ::fsync(fd.get());
@@ -96,6 +99,9 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
 
 std::optional<std::string> replaceFileAtomically(const std::filesystem::path& file,
                                                  std::string_view content) {
+    // Taken first: nothing after the rename may fail (a failed allocation would report a file
+    // that was replaced as not written).
+    const std::filesystem::path folder = folderOf(file);
     std::filesystem::path temporary;
     FileDescriptor fd(createTemporaryBeside(file, temporary));
     if (fd.get() < 0)
@@ -116,7 +122,7 @@ std::optional<std::string> replaceFileAtomically(const std::filesystem::path& fi
         ::unlink(temporary.c_str());
         return failure("create", file, error);
     }
-    syncFolderOf(file);
+    syncFolder(folder);
     return std::nullopt;
 }
 

@@ -4,13 +4,16 @@
 #include "allocation_failure.h"
 #include "engine_test_support.h"
 
+#include "tests/support/files.h"
 #include "tests/support/machine_profile.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -24,9 +27,9 @@ using Result = std::int64_t;
 struct EntryPoint {
     EntryPoint(std::string name, std::function<Radezuvi_Handle()> prepare,
                std::function<Result(Radezuvi_Handle)> call, Result failure = RADEZUVI_ERR_RESOURCE,
-               std::function<void(Result)> release = {})
+               std::function<void(Result)> release = {}, std::function<void()> whenFailed = {})
         : name(std::move(name)), prepare(std::move(prepare)), call(std::move(call)), failure(failure),
-          release(std::move(release)) {}
+          release(std::move(release)), whenFailed(std::move(whenFailed)) {}
 
     std::string name;
     // A fresh task for the call, made with every allocation allowed; none when empty.
@@ -36,6 +39,8 @@ struct EntryPoint {
     Result failure;
     // Undoes a call that did not fail (ends the task it made, frees the list it returned).
     std::function<void(Result)> release;
+    // Checks what a failed call left behind.
+    std::function<void()> whenFailed;
 };
 
 // The number of allocations the call made when none failed; -1 when it never completed.
@@ -56,6 +61,8 @@ int walkAllocations(const EntryPoint& entry) {
         const bool failed = allocationFailed();
         if (failed) {
             EXPECT_EQ(result, entry.failure) << entry.name << " when allocation " << n << " failed";
+            if (entry.whenFailed)
+                entry.whenFailed();
         } else {
             EXPECT_NE(result, entry.failure) << entry.name << " with every allocation allowed";
         }
@@ -97,6 +104,11 @@ protected:
     }
     void TearDown() override { FreeCodeGenListFN(list_); }
 
+    std::size_t filesInFolder() const {
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(folder_.path()), {}));
+    }
+
     static void endTask(Result handle) { Radezuvi_EndTask(static_cast<Radezuvi_Handle>(handle)); }
 
     std::vector<EntryPoint> taskLifetime() const {
@@ -113,8 +125,18 @@ protected:
              [this](Radezuvi_Handle) -> Result { return Radezuvi_LoadTask(taskFile_.c_str(), 1); },
              0,
              endTask},
-            {"Radezuvi_SaveTask", fresh(RADEZUVI_OP_AI_POLLING, VirtualDevice),
-             [this](Radezuvi_Handle t) -> Result { return Radezuvi_SaveTask(t, savedFile_.c_str()); }},
+            {"Radezuvi_SaveTask",
+             [this] {
+                 doz::test::WriteFile(savedFile_, "old");
+                 return task(RADEZUVI_OP_AI_POLLING, VirtualDevice);
+             },
+             [this](Radezuvi_Handle t) -> Result { return Radezuvi_SaveTask(t, savedFile_.c_str()); },
+             RADEZUVI_ERR_RESOURCE,
+             {},
+             [this] {
+                 EXPECT_EQ(doz::test::ReadFile(savedFile_), "old") << "a failed save replaces nothing";
+                 EXPECT_EQ(filesInFolder(), 2u) << "the task file, the saved file and no temporary one";
+             }},
             {"Radezuvi_SetTaskDescription", fresh(RADEZUVI_OP_AI_POLLING, VirtualDevice),
              [this](Radezuvi_Handle t) -> Result {
                  return Radezuvi_SetTaskDescription(t, longDescription_.c_str());
